@@ -1,0 +1,60 @@
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "corvane/Numbers.h"
+#include "TestBoards.h"
+
+namespace {
+
+int Givens(const CNerekuEngine& engine) {
+    int givens = 0;
+    for (const Square& square : engine.squares) {
+        givens += square.number != 0;
+    }
+    return givens;
+}
+
+} // namespace
+
+TEST(RandomGrid, RevealsTheCountFromOneSolution) {
+    for (int count : {0, 20, 30, 80, 81}) {
+        SeedRandomNumbers(1000 + count);
+        CNerekuEngine engine;
+        engine.edgeMasks[10] = kRightSmaller;
+        ASSERT_TRUE(engine.GenerateRandomGrid(static_cast<unsigned char>(count)));
+        EXPECT_EQ(Givens(engine), count);
+        for (EdgeMask mask : engine.edgeMasks) {
+            EXPECT_EQ(mask, 0) << "a random level has no signs";
+        }
+        for (const Square& square : engine.squares) {
+            EXPECT_EQ(square.fixed, square.number != 0 ? 1 : 0);
+            if (square.number == 0) {
+                EXPECT_EQ(Candidates(square), "123456789");
+            } else {
+                EXPECT_EQ(Candidates(square), std::string(1, static_cast<char>('0' + square.number)));
+            }
+        }
+        EXPECT_TRUE(engine.CheckSolution_IsPossible());
+        // The givens come from a completion of the seed grid, so the level
+        // can be solved.
+        engine.solutions.DeleteRow(-1);
+        engine.SolveLevel_Iter(255, 1);
+        EXPECT_GE(engine.solutions.GetRowCount(), 1) << "count " << count;
+    }
+}
+
+TEST(RandomGrid, SameSeedSameLevel) {
+    CNerekuEngine first, second;
+    SeedRandomNumbers(42);
+    ASSERT_TRUE(first.GenerateRandomGrid(30));
+    SeedRandomNumbers(42);
+    ASSERT_TRUE(second.GenerateRandomGrid(30));
+    EXPECT_EQ(std::memcmp(first.squares, second.squares, sizeof(first.squares)), 0);
+    EXPECT_EQ(first.solutions.GetRowCount(), second.solutions.GetRowCount());
+}
+
+TEST(RandomGrid, MoreThanTheBoardIsRefused) {
+    CNerekuEngine engine;
+    EXPECT_FALSE(engine.GenerateRandomGrid(82));
+}
