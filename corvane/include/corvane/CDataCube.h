@@ -29,8 +29,7 @@ public:
     // value empty). `count` must equal the number of texts and may not exceed
     // the number of columns, else nothing is added and the result is -1.
     // AddRow(-1, 0) adds an empty row.
-    template <typename... Texts>
-    int AddRow(int position, int count, const Texts&... texts) {
+    template <typename... Texts> int AddRow(int position, int count, const Texts&... texts) {
         const wchar_t* values[] = {nullptr, texts...};
         return AddTextRow(position, count, values + 1, sizeof...(Texts));
     }

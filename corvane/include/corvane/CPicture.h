@@ -1,0 +1,66 @@
+// CPicture: a picture held as a 32-bit device-independent bitmap, drawn into a
+// rectangle of a device context. Pictures come from the program's resources
+// (24-bit BMP files and PNG files, the latter decoded by the Windows Imaging
+// Component) or as copies of bitmaps that the caller keeps.
+//
+// Magenta, RGB (255, 0, 255), is the key colour: a keyed draw leaves those
+// pixels out, so that whatever lies beneath (a button's colour) shows there.
+// A PNG's transparent pixels become magenta when it is loaded.
+#pragma once
+
+#include <windows.h>
+
+class CPicture {
+public:
+    static constexpr COLORREF KeyColour = RGB(255, 0, 255);
+
+    CPicture() = default;
+    CPicture(const CPicture& other);
+    CPicture& operator=(const CPicture& other);
+    ~CPicture();
+
+    // Loads resource `id` of the resource type `type` ("Picture"; the type's
+    // name is compared without regard to case). False, and the picture left
+    // empty, when the resource is missing or no BMP or PNG file.
+    bool CreatePictureFromResource(HINSTANCE instance, int id, const wchar_t* type);
+    // Loads a BMP or PNG file's bytes.
+    bool CreatePictureFromMemory(const void* data, size_t size);
+    // Keeps a copy of `bitmap`; the caller may delete its bitmap at once.
+    bool CreatePictureFromHandle(HBITMAP bitmap);
+    // Releases the bitmap; the drawing rectangle stays.
+    void FreePicture();
+
+    bool IsEmpty() const { return bitmap == nullptr; }
+    int GetWidth() const { return width; }
+    int GetHeight() const { return height; }
+    // The picture's own bitmap (owned by the picture), or null.
+    HBITMAP GetBitmap() const { return bitmap; }
+    // The colour of one pixel, or CLR_INVALID outside the picture.
+    COLORREF GetPixel(int x, int y) const;
+
+    // Where Draw and DrawStretched put the picture: (x, y, width, height), or
+    // a rectangle (left, top, right, bottom).
+    void SetDrawingRect(int x, int y, int rectWidth, int rectHeight);
+    void SetDrawingRect(const RECT& rect);
+    const RECT& GetDrawingRect() const { return drawingRect; }
+
+    // Draws the picture at its own size at the drawing rectangle's top left
+    // corner. `keyed`: magenta pixels are left out. `clip`: nothing is drawn
+    // outside the drawing rectangle (else the whole picture is drawn).
+    void Draw(HDC dc, bool keyed = false, bool clip = true) const;
+    // Draws the picture stretched over the whole drawing rectangle.
+    void DrawStretched(HDC dc, bool keyed = false) const;
+    // Draws the picture at its own size centred in `rect`, its magenta pixels
+    // left out (buttons and dialogs use this).
+    void DrawCentredKeyed(HDC dc, const RECT& rect, int offset = 0) const;
+
+private:
+    bool TakePixels(const void* pixels, int pictureWidth, int pictureHeight);
+    void Blit(HDC dc, int x, int y, int w, int h, int sourceW, int sourceH, bool keyed) const;
+
+    HBITMAP bitmap = nullptr;
+    void* bits = nullptr; // 32-bit top-down rows, owned by `bitmap`
+    int width = 0;
+    int height = 0;
+    RECT drawingRect = {0, 0, 0, 0};
+};

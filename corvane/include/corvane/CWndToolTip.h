@@ -1,0 +1,31 @@
+// CWndToolTip: the tool tips of a window's controls, one system tool tip
+// window shared by all of them.
+#pragma once
+
+#include <windows.h>
+
+class CWndToolTip {
+public:
+    // `delay`: milliseconds the pointer must rest on a control before its tip
+    // shows. `font`: the tips' font (null: the system's). `settingsRoot`: the
+    // registry root of the owner's settings; the tool tip reads and writes
+    // nothing there, it is kept for the owner's sake.
+    CWndToolTip(int delay, HFONT font, HKEY settingsRoot);
+    CWndToolTip(const CWndToolTip&) = delete;
+    CWndToolTip& operator=(const CWndToolTip&) = delete;
+    ~CWndToolTip();
+
+    // Gives `control` (a child of `owner`) the tip `text`, shown while the
+    // pointer rests on it; a repeated call changes the text. The tool tip
+    // window is made on the first call. False when it could not be made.
+    bool ShowToolTip(const wchar_t* text, HWND owner, HWND control);
+
+    HWND GetWindow() const { return window; }
+    HKEY GetSettingsRoot() const { return settingsRoot; }
+
+private:
+    HWND window = nullptr;
+    HFONT font;
+    HKEY settingsRoot;
+    int delay;
+};
