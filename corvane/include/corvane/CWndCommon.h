@@ -77,7 +77,7 @@ protected:
     // Two colours for the owner's use; the base does not read them.
     COLORREF faceColour = RGB(212, 208, 200);
     COLORREF highlightColour = RGB(255, 255, 255);
-    CPicture* backgroundPicture = nullptr; // owned
+    CPicture* backgroundPicture = nullptr;  // owned
     CStringResource* stringTable = nullptr; // owned
     CWndToolTip* toolTip = nullptr;         // owned once the owner sets it
     HCURSOR cursor = nullptr;

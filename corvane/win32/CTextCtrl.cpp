@@ -1,0 +1,135 @@
+// Drawn texts: font choice, alignment and drawing.
+#include "corvane/CTextCtrl.h"
+
+#include <algorithm>
+
+#include "corvane/GdiObjects.h"
+
+namespace {
+
+// Pixel heights of the built-in font sizes 1 to 3.
+int BuiltInHeight(int size) {
+    switch (size) {
+    case 1:
+        return 11;
+    case 3:
+        return 20;
+    default:
+        return 13;
+    }
+}
+
+HFONT MakeBuiltInFont(int size) {
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = sizeof(metrics);
+    LOGFONTW font = {};
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+        font = metrics.lfMessageFont;
+    else
+        lstrcpynW(font.lfFaceName, L"Segoe UI", LF_FACESIZE);
+    font.lfHeight = -BuiltInHeight(size);
+    font.lfWidth = 0;
+    font.lfWeight = size == 3 ? FW_BOLD : FW_NORMAL;
+    font.lfQuality = CLEARTYPE_QUALITY;
+    return CreateFontIndirectW(&font);
+}
+
+} // namespace
+
+CTextCtrl::~CTextCtrl() {
+    if (ownFont)
+        DeleteObject(ownFont);
+    if (builtInFont)
+        DeleteObject(builtInFont);
+}
+
+void CTextCtrl::SetText(const wchar_t* newText) {
+    text = newText ? newText : L"";
+}
+
+void CTextCtrl::SetFont(HFONT font) {
+    if (ownFont)
+        DeleteObject(ownFont);
+    ownFont = nullptr;
+    LOGFONTW description = {};
+    if (font && GetObjectW(font, sizeof(description), &description))
+        ownFont = CreateFontIndirectW(&description);
+}
+
+void CTextCtrl::SetTextFormat(int horizontal, int vertical, int size, bool singleLine) {
+    horizontalFormat = horizontal;
+    verticalFormat = vertical;
+    sizeFormat = size;
+    singleLineFormat = singleLine;
+}
+
+void CTextCtrl::SetTransparency(bool isTransparent, COLORREF keyColour) {
+    transparent = isTransparent;
+    fillColour = keyColour;
+}
+
+void CTextCtrl::SetDrawingRect(int x, int y, int rectWidth, int rectHeight) {
+    drawingRect = RECT{x, y, x + rectWidth, y + rectHeight};
+}
+
+void CTextCtrl::SetDrawingRect(const RECT& rect) {
+    drawingRect = rect;
+}
+
+HFONT CTextCtrl::ChooseFont() const {
+    if (ownFont)
+        return ownFont;
+    if (!builtInFont || builtInSize != sizeFormat) {
+        if (builtInFont)
+            DeleteObject(builtInFont);
+        builtInFont = MakeBuiltInFont(sizeFormat);
+        builtInSize = sizeFormat;
+    }
+    return builtInFont;
+}
+
+void CTextCtrl::Draw(HDC dc) const {
+    RECT rect = drawingRect;
+    if (!dc || rect.right <= rect.left || rect.bottom <= rect.top)
+        return;
+    if (!transparent) {
+        GdiObject<HBRUSH> fill(CreateSolidBrush(fillColour));
+        FillRect(dc, &rect, fill.Get());
+    }
+    if (text.empty())
+        return;
+    SelectedObject font(dc, ChooseFont());
+    int oldMode = SetBkMode(dc, TRANSPARENT);
+    COLORREF oldColour = SetTextColor(dc, textColour);
+
+    UINT format = DT_NOPREFIX | DT_EXPANDTABS;
+    format |= singleLineFormat ? DT_SINGLELINE | DT_END_ELLIPSIS : DT_WORDBREAK;
+    if (horizontalFormat == 2)
+        format |= DT_CENTER;
+    else if (horizontalFormat == 3)
+        format |= DT_RIGHT;
+
+    // Measure the text, then place its block inside the rectangle.
+    RECT measured = {0, 0, rect.right - rect.left, 0};
+    DrawTextW(dc, text.c_str(), -1, &measured, format | DT_CALCRECT);
+    int textWidth = std::min(measured.right - measured.left, rect.right - rect.left);
+    int textHeight = measured.bottom - measured.top;
+    RECT place = rect;
+    if (horizontalFormat == 5) {
+        place.left = rect.left + (rect.right - rect.left - textWidth) / 2;
+        place.right = std::min(rect.right, place.left + textWidth + 1);
+    }
+    if (verticalFormat == 5)
+        place.top = rect.top + (rect.bottom - rect.top - textHeight) / 2;
+    else if (verticalFormat == 4)
+        place.top = rect.bottom - textHeight;
+    place.top = std::max(place.top, rect.top);
+    place.bottom = rect.bottom;
+
+    int saved = SaveDC(dc);
+    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+    DrawTextW(dc, text.c_str(), -1, &place, format);
+    RestoreDC(dc, saved);
+    SetTextColor(dc, oldColour);
+    SetBkMode(dc, oldMode);
+}

@@ -1,0 +1,146 @@
+// The window base: set-up from the registry and resources, the message pump
+// and the cursor.
+#include "corvane/CWndCommon.h"
+
+#include <commctrl.h>
+
+#include "ModalDialog.h"
+#include "corvane/CWndToolTip.h"
+#include "corvane/WindowsExceptionReporter.h"
+
+namespace {
+
+// The DWORD "Language" under root\key, or -1. Only reads.
+int ReadLanguage(HKEY root, const wchar_t* key) {
+    if (!root || !key)
+        return -1;
+    DWORD value = 0;
+    DWORD size = sizeof(value);
+    DWORD type = 0;
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(root, key, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
+        return -1;
+    LONG result = RegQueryValueExW(opened, L"Language", nullptr, &type,
+                                   reinterpret_cast<BYTE*>(&value), &size);
+    RegCloseKey(opened);
+    if (result != ERROR_SUCCESS || type != REG_DWORD || value > 255)
+        return -1;
+    return static_cast<int>(value);
+}
+
+HICON LoadIconOfSize(HINSTANCE instance, int id, int side) {
+    HICON icon = nullptr;
+    if (id)
+        icon = static_cast<HICON>(
+            LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, side, side, LR_DEFAULTCOLOR));
+    // The system's icon is shared; a copy of it can be destroyed like our own.
+    return icon ? icon : CopyIcon(LoadIconW(nullptr, IDI_APPLICATION));
+}
+
+} // namespace
+
+CWndCommon::CWndCommon() = default;
+
+CWndCommon::~CWndCommon() {
+    Release();
+}
+
+void CWndCommon::Release() {
+    delete toolTip;
+    toolTip = nullptr;
+    delete stringTable;
+    stringTable = nullptr;
+    delete backgroundPicture;
+    backgroundPicture = nullptr;
+    if (defaultFont)
+        DeleteObject(defaultFont);
+    defaultFont = nullptr;
+    if (largeIcon)
+        DestroyIcon(largeIcon);
+    if (smallIcon)
+        DestroyIcon(smallIcon);
+    largeIcon = smallIcon = nullptr;
+}
+
+bool CWndCommon::Initialize(const wchar_t* /*applicationName*/, const wchar_t* /*helpFile*/,
+                            HKEY settingsRoot, const wchar_t* settingsKey, HINSTANCE moduleInstance,
+                            TranslateCallback translate, unsigned char language,
+                            unsigned short cursorId, int minWidth, int minHeight, int largeIconId,
+                            int smallIconId, int drawMode) {
+    Release();
+    InstallWindowsExceptionReporter();
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    instance = moduleInstance;
+    minimumWidth = minWidth;
+    minimumHeight = minHeight;
+    backgroundDrawMode = static_cast<uint32_t>(drawMode);
+
+    int chosen = ReadLanguage(HKEY_CURRENT_USER, settingsKey);
+    if (chosen < 0 && settingsRoot != HKEY_CURRENT_USER)
+        chosen = ReadLanguage(settingsRoot, settingsKey);
+    stringTable = new CStringResource;
+    stringTable->Build(translate, chosen >= 0 ? static_cast<unsigned char>(chosen) : language);
+    backgroundPicture = new CPicture;
+
+    cursor = cursorId ? LoadCursorW(instance, MAKEINTRESOURCEW(cursorId)) : nullptr;
+    if (!cursor)
+        cursor = LoadCursorW(nullptr, IDC_ARROW);
+    largeIcon = LoadIconOfSize(instance, largeIconId, GetSystemMetrics(SM_CXICON));
+    smallIcon = LoadIconOfSize(instance, smallIconId, GetSystemMetrics(SM_CXSMICON));
+    defaultFont = CreateMessageFont();
+    return stringTable && backgroundPicture;
+}
+
+void CWndCommon::TrackPointer(const MSG& message) {
+    if (message.message != WM_MOUSEMOVE || !mainWindow)
+        return;
+    // The child of the main window under the pointer (the window itself or a
+    // control's own part, such as a combo box's edit, counts as that child).
+    HWND child = message.hwnd;
+    while (child && GetParent(child) && GetParent(child) != mainWindow)
+        child = GetParent(child);
+    if (!child || GetParent(child) != mainWindow)
+        child = nullptr;
+    if (child == pointerChild)
+        return;
+    pointerChild = child;
+    if (child)
+        UpdateStatusBar(child);
+}
+
+bool CWndCommon::OperateMessagePump(HWND dialog) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT)
+            return false;
+        TrackPointer(message);
+        HWND target = dialog;
+        if (!target && message.hwnd) {
+            HWND root = GetAncestor(message.hwnd, GA_ROOT);
+            if (root && root != mainWindow &&
+                (GetWindowLongPtrW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT))
+                target = root;
+        }
+        if (target && IsDialogMessageW(target, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return true;
+}
+
+void CWndCommon::SetWaitCursor() {
+    waiting = true;
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+}
+
+void CWndCommon::SetNormalCursor() {
+    waiting = false;
+    SetCursor(cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW));
+}
+
+void CWndCommon::SetControlPositions(int, int) {}
+
+void CWndCommon::UpdateStatusBar(HWND) {}

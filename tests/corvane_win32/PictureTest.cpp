@@ -1,0 +1,135 @@
+// CPicture with the program's own resources: every picture loads at 32 x 32,
+// and drawn keyed its magenta shows the colour beneath.
+#include <gtest/gtest.h>
+
+#include "DialogDriver.h"
+#include "corvane/CPicture.h"
+#include "corvane/GdiObjects.h"
+
+namespace {
+
+const COLORREF Magenta = RGB(255, 0, 255);
+const COLORREF GameBlue = RGB(64, 96, 160);
+
+// A 32-bit memory canvas filled with one colour, read back pixel by pixel.
+class Canvas {
+public:
+    Canvas(int w, int h, COLORREF fill) : width(w), height(h), dc(nullptr) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = w;
+        info.bmiHeader.biHeight = -h;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        old = SelectObject(dc.Get(), bitmap.Get());
+        GdiObject<HBRUSH> brush(CreateSolidBrush(fill));
+        RECT all = {0, 0, w, h};
+        FillRect(dc.Get(), &all, brush.Get());
+    }
+    ~Canvas() { SelectObject(dc.Get(), old); }
+    HDC Dc() const { return dc.Get(); }
+    HBITMAP Bitmap() const { return bitmap.Get(); }
+    COLORREF At(int x, int y) const {
+        GdiFlush();
+        unsigned pixel = static_cast<const unsigned*>(bits)[y * width + x];
+        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    }
+    int width, height;
+
+private:
+    MemoryDc dc;
+    GdiObject<HBITMAP> bitmap;
+    void* bits = nullptr;
+    HGDIOBJ old = nullptr;
+};
+
+TEST(PictureTest, EveryButtonPictureLoadsWithMagentaAroundIt) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (!FindResourceW(instance, MAKEINTRESOURCEW(102), L"PICTURE"))
+        GTEST_SKIP() << "the program's resources are not linked in";
+    // A contact sheet of all eight, enlarged four times, on the game's blue.
+    Canvas sheet(8 * 136, 136, GameBlue);
+    for (int id = 102; id <= 109; ++id) {
+        CPicture picture;
+        const wchar_t* type = id % 2 ? L"picture" : L"Picture"; // any case finds "PICTURE"
+        ASSERT_TRUE(picture.CreatePictureFromResource(instance, id, type)) << id;
+        EXPECT_EQ(picture.GetWidth(), 32) << id;
+        EXPECT_EQ(picture.GetHeight(), 32) << id;
+        for (int corner = 0; corner < 4; ++corner)
+            EXPECT_EQ(picture.GetPixel(corner % 2 * 31, corner / 2 * 31), Magenta) << id;
+
+        Canvas canvas(32, 32, GameBlue);
+        picture.SetDrawingRect(0, 0, 32, 32);
+        picture.Draw(canvas.Dc(), true, true);
+        int symbolPixels = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                COLORREF source = picture.GetPixel(x, y);
+                COLORREF shown = canvas.At(x, y);
+                EXPECT_EQ(shown, source == Magenta ? GameBlue : source)
+                    << id << " " << x << "," << y;
+                symbolPixels += source != Magenta;
+            }
+        EXPECT_GT(symbolPixels, 100) << id << ": a symbol, not an empty picture";
+
+        picture.SetDrawingRect(8 + (id - 102) * 136, 4, 128, 128);
+        picture.DrawStretched(sheet.Dc(), true);
+    }
+    std::wstring path = SaveBitmap(sheet.Bitmap(), L"Pictures_ContactSheet");
+    EXPECT_FALSE(path.empty());
+}
+
+TEST(PictureTest, MissingResourceOrWrongTypeLeavesThePictureEmpty) {
+    CPicture picture;
+    EXPECT_FALSE(picture.CreatePictureFromResource(GetModuleHandleW(nullptr), 4321, L"Picture"));
+    EXPECT_TRUE(picture.IsEmpty());
+    EXPECT_FALSE(picture.CreatePictureFromResource(GetModuleHandleW(nullptr), 102, L"WAVE"));
+    const unsigned char junk[64] = {'B', 'M', 1, 2, 3};
+    EXPECT_FALSE(picture.CreatePictureFromMemory(junk, sizeof(junk)));
+}
+
+TEST(PictureTest, PictureFromHandleKeepsItsOwnCopy) {
+    Canvas canvas(20, 10, RGB(10, 20, 30));
+    SetPixelV(canvas.Dc(), 3, 4, RGB(200, 100, 50));
+    CPicture picture;
+    {
+        // The caller's bitmap is still selected into its context, as in the
+        // game's drawing code, and deleted right after.
+        ASSERT_TRUE(picture.CreatePictureFromHandle(canvas.Bitmap()));
+    }
+    SetPixelV(canvas.Dc(), 3, 4, RGB(0, 0, 0));
+    EXPECT_EQ(picture.GetWidth(), 20);
+    EXPECT_EQ(picture.GetHeight(), 10);
+    EXPECT_EQ(picture.GetPixel(3, 4), RGB(200, 100, 50));
+    EXPECT_EQ(picture.GetPixel(0, 0), RGB(10, 20, 30));
+    EXPECT_EQ(picture.GetPixel(20, 0), CLR_INVALID);
+
+    // Drawing: stretched over the rectangle, or at its own size and clipped.
+    Canvas target(40, 20, RGB(255, 255, 255));
+    picture.SetDrawingRect(0, 0, 40, 20);
+    picture.DrawStretched(target.Dc(), false);
+    EXPECT_EQ(target.At(39, 19), RGB(10, 20, 30));
+    EXPECT_EQ(target.At(7, 9), RGB(200, 100, 50)); // (3, 4) doubled
+    Canvas clipped(40, 20, RGB(255, 255, 255));
+    picture.SetDrawingRect(RECT{5, 5, 15, 10});
+    picture.Draw(clipped.Dc(), false, true);
+    EXPECT_EQ(clipped.At(14, 9), RGB(10, 20, 30));
+    EXPECT_EQ(clipped.At(15, 9), RGB(255, 255, 255));
+    EXPECT_EQ(clipped.At(14, 10), RGB(255, 255, 255));
+
+    picture.FreePicture();
+    EXPECT_TRUE(picture.IsEmpty());
+}
+
+TEST(PictureTest, CopiesAreIndependent) {
+    Canvas canvas(4, 4, RGB(1, 2, 3));
+    CPicture original;
+    ASSERT_TRUE(original.CreatePictureFromHandle(canvas.Bitmap()));
+    CPicture copy(original);
+    original.FreePicture();
+    EXPECT_EQ(copy.GetPixel(1, 1), RGB(1, 2, 3));
+    EXPECT_NE(copy.GetBitmap(), nullptr);
+}
+
+} // namespace
