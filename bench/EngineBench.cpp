@@ -1,0 +1,172 @@
+// The search as the solve command runs it (SolveLevel_Iter(255, 100) on a
+// fresh board) over the empty grid, a level made of signs only, and the
+// usual sudoku collections.
+//
+//   engine_bench [--puzzles=N] [Google Benchmark flags]
+//
+// Each collection is solved whole per iteration, or its first N puzzles with
+// --puzzles=N (0: every puzzle of every file); without the flag the big or
+// slow collections are cut to their first puzzles, as the table below says.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "PuzzleSets.h"
+#include "model/BoardText.h"
+#include "model/CNerekuEngine.h"
+
+namespace {
+
+struct Collection {
+    const char* name;
+    const char* file;
+    size_t defaultLimit; // 0: the whole file
+};
+
+const Collection kCollections[] = {
+    {"17_clue", "puzzles2_17_clue.txt", 10000},
+    {"magictour_top1465", "puzzles3_magictour_top1465.txt", 0},
+    {"forum_hardest_1106", "puzzles6_forum_hardest_1106.txt", 0},
+    {"forum_hardest_1905_11+", "puzzles5_forum_hardest_1905_11+.txt", 1000},
+    {"serg_multi_solution", "puzzles7_serg_benchmark.txt", 2000},
+    {"exchange_diabolical", "sudoku_exchange_diabolical.txt", 10000},
+};
+
+// The solve command's search on the board as it stands; the number of
+// solutions found.
+int Search(CNerekuEngine& engine) {
+    engine.solutions.DeleteRow(-1);
+    engine.SolveLevel_Iter(255, 100);
+    return engine.solutions.GetRowCount();
+}
+
+void EmptyGrid(benchmark::State& state) {
+    auto engine = std::make_unique<CNerekuEngine>();
+    int found = 0;
+    for (auto _ : state) {
+        engine->ResetGrid();
+        engine->levelHasEdges = false;
+        found = Search(*engine);
+    }
+    state.counters["solutions"] = found;
+}
+
+// A level of signs only: between every two neighbours of every block, the
+// sign that the solution below allows. The sign rule does most of the work.
+void SignsOnly(benchmark::State& state) {
+    const char* const solution =
+        "652483917978162435314975628825736149791824563436519872269348751547291386183657294";
+    auto engine = std::make_unique<CNerekuEngine>();
+    engine->ResetGrid();
+    for (int square = 0; square < kSquareCount; ++square) {
+        const int column = ColumnOf(square);
+        const int row = RowOf(square);
+        if (column % 3 != 2) {
+            const bool smaller = solution[square] < solution[square + 1];
+            engine->edgeMasks[square] |= smaller ? kRightSmaller : kRightGreater;
+            engine->edgeMasks[square + 1] |= smaller ? kLeftGreater : kLeftSmaller;
+        }
+        if (row % 3 != 2) {
+            const bool smaller = solution[square] < solution[square + 9];
+            engine->edgeMasks[square] |= smaller ? kDownSmaller : kDownGreater;
+            engine->edgeMasks[square + 9] |= smaller ? kUpGreater : kUpSmaller;
+        }
+    }
+    engine->levelHasEdges = true;
+    Square empty[kSquareCount];
+    std::memcpy(empty, engine->squares, kSquareImageSize);
+    int found = 0;
+    for (auto _ : state) {
+        std::memcpy(engine->squares, empty, kSquareImageSize);
+        found = Search(*engine);
+    }
+    state.counters["solutions"] = found;
+}
+
+// Solves every puzzle of the collection once per iteration. Besides the rate
+// it reports the solutions found per puzzle, how many puzzles had none, and
+// the slowest puzzle (its time and its place in the list).
+void SolveCollection(benchmark::State& state, const std::vector<std::string>* puzzles) {
+    using Clock = std::chrono::steady_clock;
+    auto engine = std::make_unique<CNerekuEngine>();
+    long long solutions = 0;
+    long long unsolved = 0;
+    double worstMs = 0;
+    size_t worstIndex = 0;
+    for (auto _ : state) {
+        for (size_t i = 0; i < puzzles->size(); ++i) {
+            const Clock::time_point start = Clock::now();
+            LoadPuzzleDigits(*engine, (*puzzles)[i]);
+            const int found = Search(*engine);
+            const double ms =
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            solutions += found;
+            unsolved += found == 0 ? 1 : 0;
+            if (ms > worstMs) {
+                worstMs = ms;
+                worstIndex = i;
+            }
+        }
+    }
+    const double solved = static_cast<double>(state.iterations()) * puzzles->size();
+    state.counters["puzzles/s"] = benchmark::Counter(solved, benchmark::Counter::kIsRate);
+    state.counters["puzzles"] = static_cast<double>(puzzles->size());
+    state.counters["solutions/puzzle"] = solved > 0 ? solutions / solved : 0;
+    state.counters["unsolved"] = solved > 0 ? unsolved * puzzles->size() / solved : 0;
+    state.counters["worst_ms"] = worstMs;
+    state.SetLabel("slowest: puzzle " + std::to_string(worstIndex + 1));
+}
+
+// Takes --puzzles=N out of the arguments: N, or -1 when it is not there.
+long TakePuzzleLimit(int& argc, char** argv) {
+    long limit = -1;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--puzzles=", 10) == 0) {
+            limit = std::strtol(argv[i] + 10, nullptr, 10);
+        } else {
+            argv[kept++] = argv[i];
+        }
+    }
+    argc = kept;
+    return limit;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const long limit = TakePuzzleLimit(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RegisterBenchmark("Search/EmptyGrid", EmptyGrid)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Search/SignsOnly", SignsOnly)->Unit(benchmark::kMicrosecond);
+
+    // The collections stay loaded for the whole run.
+    static std::vector<std::vector<std::string>> loaded(std::size(kCollections));
+    const std::string folder = SudokuDataFolder();
+    for (size_t k = 0; k < std::size(kCollections); ++k) {
+        const Collection& collection = kCollections[k];
+        const size_t cut = limit >= 0 ? static_cast<size_t>(limit) : collection.defaultLimit;
+        const std::string path = folder + "/" + collection.file;
+        if (!ReadPuzzleFile(path, cut, loaded[k]) || loaded[k].empty()) {
+            std::fprintf(stderr, "engine_bench: no puzzles in %s, skipped\n", path.c_str());
+            continue;
+        }
+        const std::string name =
+            std::string("Search/") + collection.name + "/" + std::to_string(loaded[k].size());
+        benchmark::RegisterBenchmark(name.c_str(), SolveCollection, &loaded[k])
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

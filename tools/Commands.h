@@ -1,0 +1,16 @@
+// The commands of the nereku tool. Each returns the program's exit code and
+// writes its results to stdout, its one-line complaints to stderr.
+#pragma once
+
+#include "tools/CommandLine.h"
+
+// Prints every solution of the level, up to the limit, one line of 81 digits
+// each, in the order the search finds them.
+int SolveCommand(const CommandLine& line);
+
+// Prints the level as a picture of digits and signs.
+int ShowCommand(const CommandLine& line);
+
+// Makes a random plain sudoku with the requested number of givens and writes
+// it as a level file.
+int GenerateCommand(const CommandLine& line);
