@@ -1,7 +1,9 @@
-// The picture button's clicks and colours, and the drawn text's placement.
+// The picture button's clicks and colours, under the real mouse and with
+// posted messages, and the drawn text's placement.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "DialogDriver.h"
@@ -21,21 +23,11 @@ LRESULT CALLBACK RecordNotifications(HWND window, UINT message, WPARAM wParam, L
 
 // A 32 x 32 picture: magenta with a black square from (8, 8) to (23, 23).
 CPicture SquarePicture() {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 32, 32);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    RECT all = {0, 0, 32, 32}, square = {8, 8, 24, 24};
-    HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
-    FillRect(memory, &all, magenta);
-    FillRect(memory, &square, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    SelectObject(memory, old);
+    Canvas canvas(32, 32, RGB(255, 0, 255));
+    RECT square = {8, 8, 24, 24};
+    FillRect(canvas.Dc(), &square, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     CPicture picture;
-    picture.CreatePictureFromHandle(bitmap);
-    DeleteObject(magenta);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    picture.CreatePictureFromHandle(canvas.Bitmap());
     return picture;
 }
 
@@ -63,13 +55,60 @@ protected:
     const COLORREF colour = RGB(64, 96, 160);
 };
 
-TEST_F(ButtonTest, ClickInsideNotifiesTheParent) {
-    Mouse(WM_LBUTTONDOWN, 10, 12);
+// The grab of the button on the screen once it differs from `before`.
+std::unique_ptr<Canvas> GrabChanged(HWND button, const Canvas& before) {
+    std::unique_ptr<Canvas> after;
+    WaitFor([&] {
+        after = GrabWindow(button);
+        return after && !after->SameAs(before);
+    });
+    return after;
+}
+
+// Brighter or darker, by the sum of the three channels.
+int Brightness(COLORREF colour) {
+    return GetRValue(colour) + GetGValue(colour) + GetBValue(colour);
+}
+
+TEST_F(ButtonTest, RealMouseShowsHoverAndPressAndClicks) {
+    // The game's "new level" picture when the program's resources are linked in.
+    CPicture shown;
+    if (!shown.CreatePictureFromResource(GetModuleHandleW(nullptr), 102, L"Picture"))
+        shown = SquarePicture();
+    button.SetBackground(&shown, colour, &shown, colour, 2, false, false, true);
+    HWND window = button.GetWindow();
+    ParkMouse();
+    std::unique_ptr<Canvas> idle = GrabWindow(window);
+    ASSERT_TRUE(idle);
+    EXPECT_EQ(idle->At(1, 1), colour);
+
+    ASSERT_TRUE(MoveMouse(CentreOf(window)));
+    std::unique_ptr<Canvas> hover = GrabChanged(window, *idle);
+    ASSERT_TRUE(hover) << "the pointer over the button shows";
+    EXPECT_GT(Brightness(hover->At(1, 1)), Brightness(colour));
+
+    LeftButton(true);
+    std::unique_ptr<Canvas> pressed = GrabChanged(window, *hover);
+    ASSERT_TRUE(pressed) << "pressing shows";
+    EXPECT_LT(Brightness(pressed->At(1, 1)), Brightness(colour));
     EXPECT_TRUE(notifications.empty()) << "pressing alone is no click";
-    Mouse(WM_LBUTTONUP, 20, 20);
+
+    LeftButton(false);
+    EXPECT_TRUE(WaitFor([&] {
+        PumpMessages();
+        return !notifications.empty();
+    }));
+    ParkMouse();
     ASSERT_EQ(notifications.size(), 1u);
     EXPECT_EQ(notifications[0].code, 0x0202u);
-    EXPECT_EQ(notifications[0].hwndFrom, button.GetWindow());
+    EXPECT_EQ(notifications[0].hwndFrom, window);
+
+    // The three states side by side, enlarged four times.
+    Canvas sheet(8 + 3 * 136, 144, RGB(255, 255, 255));
+    const Canvas* states[] = {idle.get(), hover.get(), pressed.get()};
+    for (int i = 0; i < 3; ++i)
+        sheet.PutEnlarged(*states[i], 8 + i * 136, 8, 4);
+    EXPECT_FALSE(SavePng(sheet, L"Button_States").empty());
 }
 
 TEST_F(ButtonTest, ReleaseOutsideOrWithoutPressSendsNothing) {
@@ -88,40 +127,35 @@ TEST_F(ButtonTest, DisabledButtonSendsNothing) {
 }
 
 TEST_F(ButtonTest, MagentaShowsTheButtonColour) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 32, 32);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    SendMessageW(button.GetWindow(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
-    EXPECT_EQ(GetPixel(memory, 0, 0), colour);
-    EXPECT_EQ(GetPixel(memory, 31, 31), colour);
-    EXPECT_EQ(GetPixel(memory, 7, 16), colour);
-    EXPECT_EQ(GetPixel(memory, 8, 8), RGB(0, 0, 0));
-    EXPECT_EQ(GetPixel(memory, 23, 23), RGB(0, 0, 0));
+    Canvas canvas(32, 32, RGB(255, 255, 255));
+    auto print = [&] {
+        SendMessageW(button.GetWindow(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()),
+                     PRF_CLIENT);
+    };
+    print();
+    EXPECT_EQ(canvas.At(0, 0), colour);
+    EXPECT_EQ(canvas.At(31, 31), colour);
+    EXPECT_EQ(canvas.At(7, 16), colour);
+    EXPECT_EQ(canvas.At(8, 8), RGB(0, 0, 0));
+    EXPECT_EQ(canvas.At(23, 23), RGB(0, 0, 0));
 
     // Pressed: darker, the picture one pixel down and to the right.
     Mouse(WM_LBUTTONDOWN, 10, 12);
-    SendMessageW(button.GetWindow(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
-    COLORREF pressed = GetPixel(memory, 4, 4);
-    EXPECT_LT(GetBValue(pressed), GetBValue(colour));
-    EXPECT_EQ(GetPixel(memory, 24, 24), RGB(0, 0, 0));
-    EXPECT_NE(GetPixel(memory, 8, 8), RGB(0, 0, 0));
+    print();
+    EXPECT_LT(GetBValue(canvas.At(4, 4)), GetBValue(colour));
+    EXPECT_EQ(canvas.At(24, 24), RGB(0, 0, 0));
+    EXPECT_NE(canvas.At(8, 8), RGB(0, 0, 0));
     Mouse(WM_LBUTTONUP, 40, 40);
-
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
 }
 
 // ---- CTextCtrl
 
 // The bounding box of the pixels that differ from `background`.
-RECT InkBox(HDC dc, int width, int height, COLORREF background) {
-    RECT box = {width, height, -1, -1};
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            if (GetPixel(dc, x, y) != background) {
+RECT InkBox(const Canvas& canvas, COLORREF background) {
+    RECT box = {canvas.Width(), canvas.Height(), -1, -1};
+    for (int y = 0; y < canvas.Height(); ++y)
+        for (int x = 0; x < canvas.Width(); ++x)
+            if (canvas.At(x, y) != background) {
                 box.left = std::min<LONG>(box.left, x);
                 box.top = std::min<LONG>(box.top, y);
                 box.right = std::max<LONG>(box.right, x + 1);
@@ -133,36 +167,20 @@ RECT InkBox(HDC dc, int width, int height, COLORREF background) {
 class TextTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bitmap = CreateCompatibleBitmap(screen, 200, 100);
-        ReleaseDC(nullptr, screen);
-        old = SelectObject(dc, bitmap);
-        Clear();
         text.SetTransparency(true, RGB(255, 0, 255));
         text.SetTextColour(RGB(255, 255, 255));
     }
-    void TearDown() override {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    void Clear() {
+    RECT Draw() {
         GdiObject<HBRUSH> brush(CreateSolidBrush(background));
         RECT all = {0, 0, 200, 100};
-        FillRect(dc, &all, brush.Get());
-    }
-    RECT Draw() {
-        Clear();
-        text.Draw(dc);
-        return InkBox(dc, 200, 100, background);
+        FillRect(canvas.Dc(), &all, brush.Get());
+        text.Draw(canvas.Dc());
+        return InkBox(canvas, background);
     }
 
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ old = nullptr;
-    CTextCtrl text;
     const COLORREF background = RGB(128, 128, 128);
+    Canvas canvas{200, 100, background};
+    CTextCtrl text;
 };
 
 TEST_F(TextTest, FormatCodesPlaceTheText) {
@@ -191,10 +209,10 @@ TEST_F(TextTest, CentredBlockKeepsItsLinesAlignedLeft) {
     RECT block = Draw();
     EXPECT_NEAR((block.left + block.right) / 2, 100, 4);
     // The second line's "B" starts where the block starts, not in the middle.
-    RECT second = InkBox(dc, 200, 100, background);
+    RECT second = InkBox(canvas, background);
     for (int y = block.bottom - 1; y > (block.top + block.bottom) / 2; --y)
         for (int x = 0; x < 200; ++x)
-            if (GetPixel(dc, x, y) != background)
+            if (canvas.At(x, y) != background)
                 second.left = std::min<LONG>(second.left, x);
     EXPECT_LT(second.left - block.left, 3);
 }
@@ -206,8 +224,8 @@ TEST_F(TextTest, EmptyRectangleHidesAndOpaqueFillsWithTheKeyColour) {
     text.SetDrawingRect(RECT{10, 10, 50, 30});
     text.SetTransparency(false, RGB(255, 0, 255));
     Draw();
-    EXPECT_EQ(GetPixel(dc, 10, 10), RGB(255, 0, 255));
-    EXPECT_EQ(GetPixel(dc, 50, 30), background);
+    EXPECT_EQ(canvas.At(10, 10), RGB(255, 0, 255));
+    EXPECT_EQ(canvas.At(50, 30), background);
 }
 
 TEST_F(TextTest, FontIsCopied) {

@@ -2,10 +2,8 @@
 #include "DialogDriver.h"
 
 #include <chrono>
-#include <cstdio>
+#include <cwchar>
 #include <vector>
-
-#include "corvane/Files.h"
 
 namespace {
 
@@ -49,15 +47,6 @@ std::wstring ClassOf(HWND window) {
     return className;
 }
 
-std::wstring ScreenshotFolder() {
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    folder = folder.substr(0, folder.find_last_of(L'\\')) + L"\\screenshots";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    return folder;
-}
-
 } // namespace
 
 DialogDriver::DialogDriver(const wchar_t* caption, std::function<void(HWND)> drive)
@@ -72,8 +61,11 @@ DialogDriver::DialogDriver(const wchar_t* caption, std::function<void(HWND)> dri
           if (!search.found)
               return;
           found = true;
-          Sleep(150); // let the dialog paint before anything is read or captured
           drive(search.found);
+          // A dialog the drive failed to close is closed here, so that the
+          // test fails rather than waits for ever.
+          if (!WaitFor([&] { return !IsWindow(search.found); }))
+              PostMessageW(search.found, WM_CLOSE, 0, 0);
       }) {}
 
 DialogDriver::~DialogDriver() {
@@ -128,13 +120,11 @@ bool PressButton(HWND dialog, const wchar_t* text) {
     return true;
 }
 
-void PressKey(HWND dialog, WPARAM key) {
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof(info);
-    DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
-    HWND target = GetGUIThreadInfo(thread, &info) && info.hwndFocus ? info.hwndFocus : dialog;
-    PostMessageW(target, WM_KEYDOWN, key, 1);
-    PostMessageW(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+bool PressKey(HWND dialog, WORD key) {
+    if (!WaitForForeground(dialog))
+        return false;
+    TapKey(key);
+    return true;
 }
 
 void TypeText(HWND edit, const std::wstring& text) {
@@ -146,69 +136,6 @@ void ClearEdit(HWND edit) {
     SendMessageW(edit, EM_SETSEL, 0, -1);
     SendMessageW(edit, WM_KEYDOWN, VK_DELETE, 1);
     SendMessageW(edit, WM_KEYUP, VK_DELETE, static_cast<LPARAM>(0xC0000001u));
-}
-
-bool WaitFor(const std::function<bool()>& condition) {
-    for (int i = 0; i < 100; ++i) {
-        if (condition())
-            return true;
-        Sleep(10);
-    }
-    return condition();
-}
-
-std::wstring SaveBitmap(HBITMAP bitmap, const wchar_t* name) {
-    BITMAP description = {};
-    if (!GetObjectW(bitmap, sizeof(description), &description))
-        return L"";
-    int width = description.bmWidth;
-    int height = description.bmHeight < 0 ? -description.bmHeight : description.bmHeight;
-    DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-    std::vector<unsigned char> pixels(static_cast<size_t>(stride) * height);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height; // bottom-up, as the file stores it
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info,
-                         DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    if (rows != height)
-        return L"";
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::wstring path = ScreenshotFolder() + L"\\" + name + L".bmp";
-    FILE* out = OpenFile(path.c_str(), L"wb");
-    if (!out)
-        return L"";
-    fwrite(&file, sizeof(file), 1, out);
-    fwrite(&info.bmiHeader, sizeof(BITMAPINFOHEADER), 1, out);
-    fwrite(pixels.data(), 1, pixels.size(), out);
-    fclose(out);
-    return path;
-}
-
-std::wstring SaveScreenshot(HWND window, const wchar_t* name) {
-    RECT rect;
-    if (!GetWindowRect(window, &rect))
-        return L"";
-    int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    std::wstring path = SaveBitmap(bitmap, name);
-    DeleteObject(bitmap);
-    return path;
 }
 
 HWND CreateTestWindow(const wchar_t* title, WNDPROC procedure) {

@@ -10,6 +10,9 @@
 #include <thread>
 #include <vector>
 
+#include "RealInput.h"
+#include "Screenshots.h"
+
 // What a dialog shows: its caption, its static texts and its buttons' texts,
 // each in the order of the child windows.
 struct DialogContents {
@@ -22,7 +25,8 @@ class DialogDriver {
 public:
     // Starts a thread that waits (up to 10 s) for a dialog of this process
     // captioned `caption`, then calls `drive` with it. Should none appear,
-    // `found` stays false.
+    // `found` stays false; should the dialog stay open after `drive`, it is
+    // closed.
     DialogDriver(const wchar_t* caption, std::function<void(HWND)> drive);
     ~DialogDriver();
     // Waits for the thread to end.
@@ -39,22 +43,14 @@ HWND FindChildOfClass(HWND dialog, const wchar_t* className);
 std::wstring WindowText(HWND window);
 // Presses a button by its text (BM_CLICK); false when there is none.
 bool PressButton(HWND dialog, const wchar_t* text);
-// A key press delivered to the focused control of the dialog's thread, so
-// that the dialog manager sees it (Enter, Escape).
-void PressKey(HWND dialog, WPARAM key);
-// Types `text` into `edit`, one character at a time.
+// A real key press (Enter, Escape) once the dialog is the foreground window;
+// false when it never became that.
+bool PressKey(HWND dialog, WORD key);
+// Puts `text` into `edit` as typed characters (WM_CHAR, one at a time), for
+// texts too long to type key by key.
 void TypeText(HWND edit, const std::wstring& text);
 // Selects all of the edit box's text and deletes it, as Ctrl+A, Delete would.
 void ClearEdit(HWND edit);
-// Waits until `condition` holds (true) or a second has passed (false).
-bool WaitFor(const std::function<bool()>& condition);
-
-// Saves the screen region of `window` as a 24-bit BMP file named
-// <name>.bmp in the "screenshots" folder beside the test program; returns
-// the file's path (empty on failure).
-std::wstring SaveScreenshot(HWND window, const wchar_t* name);
-// Saves a bitmap as a 24-bit BMP file in the same folder.
-std::wstring SaveBitmap(HBITMAP bitmap, const wchar_t* name);
 
 // A plain visible top-level window of the test's own, with `procedure` as its
 // window procedure; destroyed by the caller.

@@ -110,38 +110,43 @@ TEST_F(DialogTest, WrongButtonCountShowsNothing) {
 }
 
 TEST_F(DialogTest, NumberOutsideTheRangeIsCorrectedVisiblyBeforeItIsAccepted) {
+    // Typed on the keyboard and confirmed with Enter or a mouse click on OK.
     std::wstring initial, afterHigh, afterLow;
-    bool stillOpen = false;
+    bool typed = false, stillOpen = false, clickedOk = false;
     DialogContents contents;
     DialogDriver driver(L"Generate random level", [&](HWND dialog) {
         contents = ReadDialog(dialog);
         HWND edit = FindChildOfClass(dialog, L"Edit");
         initial = WindowText(edit);
         SaveScreenshot(dialog, L"ValueRequester_Number");
-        ClearEdit(edit);
-        TypeText(edit, L"99");
-        PressButton(dialog, L"OK");
+        if (!WaitForForeground(dialog))
+            return;
+        TypeKeys(L"99"); // replaces the selected start value
+        typed = WaitFor([&] { return WindowText(edit) == L"99"; });
+        PressKey(dialog, VK_RETURN);
         WaitFor([&] { return WindowText(edit) != L"99"; });
         afterHigh = WindowText(edit);
         stillOpen = IsWindowVisible(dialog) != FALSE;
-        ClearEdit(edit);
-        TypeText(edit, L"5x");
-        PressButton(dialog, L"OK");
+        TypeKeys(L"5x"); // the number replaces the corrected one; the letter is refused
+        clickedOk = ClickOn(FindButton(dialog, L"OK"));
         WaitFor([&] { return WindowText(edit) != L"5"; });
         afterLow = WindowText(edit);
-        ClearEdit(edit);
-        TypeText(edit, L"42");
-        PressButton(dialog, L"OK");
+        TypeKeys(L"42");
+        WaitFor([&] { return WindowText(edit) == L"42"; });
+        PressKey(dialog, VK_RETURN);
     });
     CValueRequester requester(parent, false, nullptr, 0, 0xFFFF, 0, 0xFFFF);
     unsigned char count = 30;
     bool accepted = requester.ShowDialog(L"How many squares should be revealed? [20,80]",
                                          L"Generate random level", &count, 20, 50);
     driver.Join();
+    ParkMouse();
     ASSERT_TRUE(driver.found);
     EXPECT_EQ(initial, L"30");
+    EXPECT_TRUE(typed);
     EXPECT_EQ(afterHigh, L"50") << "above the maximum: the maximum is put in";
     EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(clickedOk);
     EXPECT_EQ(afterLow, L"20") << "below the minimum (letters refused): the minimum";
     EXPECT_TRUE(accepted);
     EXPECT_EQ(count, 42);
@@ -154,8 +159,9 @@ TEST_F(DialogTest, CancelledNumberLeavesTheValue) {
     DialogDriver driver(L"Count", [&](HWND dialog) {
         HWND edit = FindChildOfClass(dialog, L"Edit");
         initial = WindowText(edit);
-        ClearEdit(edit);
-        TypeText(edit, L"25");
+        if (WaitForForeground(dialog))
+            TypeKeys(L"25");
+        WaitFor([&] { return WindowText(edit) == L"25"; });
         PressKey(dialog, VK_ESCAPE);
     });
     CValueRequester requester(parent, false, nullptr, 0, 0xFFFF, 0, 0xFFFF);
@@ -181,9 +187,11 @@ TEST_F(DialogTest, TextIsLimitedToTheBufferAndOkWaitsForAText) {
         ClearEdit(edit);
         okWhileEmpty = IsWindowEnabled(ok) != FALSE;
         PressKey(dialog, VK_RETURN); // refused while empty
-        Sleep(200);
+        // Keys are handled in order: once the "n" shows, the Enter was handled.
+        TypeKeys(L"n");
+        WaitFor([&] { return GetWindowTextLengthW(edit) == 1; });
         openAfterEnter = IsWindowVisible(dialog) != FALSE;
-        TypeText(edit, std::wstring(70, L'n'));
+        TypeText(edit, std::wstring(69, L'n'));
         typedLength = GetWindowTextLengthW(edit);
         okWithText = IsWindowEnabled(ok) != FALSE;
         PressButton(dialog, L"OK");

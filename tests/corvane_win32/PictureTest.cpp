@@ -1,48 +1,19 @@
 // CPicture with the program's own resources: every picture loads at 32 x 32,
-// and drawn keyed its magenta shows the colour beneath.
+// and drawn keyed its magenta shows the colour beneath. Their contact sheet is
+// written as a PNG file and read back.
 #include <gtest/gtest.h>
 
-#include "DialogDriver.h"
+#include <cstdio>
+#include <vector>
+
+#include "Screenshots.h"
 #include "corvane/CPicture.h"
-#include "corvane/GdiObjects.h"
+#include "corvane/Files.h"
 
 namespace {
 
 const COLORREF Magenta = RGB(255, 0, 255);
 const COLORREF GameBlue = RGB(64, 96, 160);
-
-// A 32-bit memory canvas filled with one colour, read back pixel by pixel.
-class Canvas {
-public:
-    Canvas(int w, int h, COLORREF fill) : width(w), height(h), dc(nullptr) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        old = SelectObject(dc.Get(), bitmap.Get());
-        GdiObject<HBRUSH> brush(CreateSolidBrush(fill));
-        RECT all = {0, 0, w, h};
-        FillRect(dc.Get(), &all, brush.Get());
-    }
-    ~Canvas() { SelectObject(dc.Get(), old); }
-    HDC Dc() const { return dc.Get(); }
-    HBITMAP Bitmap() const { return bitmap.Get(); }
-    COLORREF At(int x, int y) const {
-        GdiFlush();
-        unsigned pixel = static_cast<const unsigned*>(bits)[y * width + x];
-        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-    }
-    int width, height;
-
-private:
-    MemoryDc dc;
-    GdiObject<HBITMAP> bitmap;
-    void* bits = nullptr;
-    HGDIOBJ old = nullptr;
-};
 
 TEST(PictureTest, EveryButtonPictureLoadsWithMagentaAroundIt) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -76,8 +47,25 @@ TEST(PictureTest, EveryButtonPictureLoadsWithMagentaAroundIt) {
         picture.SetDrawingRect(8 + (id - 102) * 136, 4, 128, 128);
         picture.DrawStretched(sheet.Dc(), true);
     }
-    std::wstring path = SaveBitmap(sheet.Bitmap(), L"Pictures_ContactSheet");
-    EXPECT_FALSE(path.empty());
+    std::wstring path = SavePng(sheet, L"Pictures_ContactSheet");
+    ASSERT_FALSE(path.empty());
+
+    // The file read back through the picture's own PNG decoding: every pixel.
+    std::vector<unsigned char> file(1 << 20);
+    FILE* in = OpenFile(path.c_str(), L"rb");
+    ASSERT_NE(in, nullptr);
+    file.resize(fread(file.data(), 1, file.size(), in));
+    fclose(in);
+    CPicture reread;
+    ASSERT_TRUE(reread.CreatePictureFromMemory(file.data(), file.size()));
+    ASSERT_EQ(reread.GetWidth(), sheet.Width());
+    ASSERT_EQ(reread.GetHeight(), sheet.Height());
+    int differing = 0;
+    for (int y = 0; y < sheet.Height(); ++y)
+        for (int x = 0; x < sheet.Width(); ++x)
+            if (reread.GetPixel(x, y) != sheet.At(x, y))
+                ++differing;
+    EXPECT_EQ(differing, 0);
 }
 
 TEST(PictureTest, MissingResourceOrWrongTypeLeavesThePictureEmpty) {

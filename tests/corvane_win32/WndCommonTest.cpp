@@ -2,9 +2,16 @@
 // exception report, the tool tip and the folder listing.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <map>
 #include <string>
 
 #include "DialogDriver.h"
+#include "corvane/CWndButton.h"
 #include "corvane/CWndCommon.h"
 #include "corvane/CWndToolTip.h"
 #include "corvane/OnException.h"
@@ -82,16 +89,92 @@ TEST(WndCommonTest, PumpReportsThePointerOnChildrenAndStopsAtQuit) {
     DestroyWindow(window.mainWindow);
 }
 
-TEST(WndCommonTest, ToolTipRegistersTheControl) {
-    HWND owner = CreateTestWindow(L"Tips", nullptr);
-    HWND child = CreateWindowExW(0, L"STATIC", L"x", WS_CHILD | WS_VISIBLE, 0, 0, 32, 32, owner,
-                                 nullptr, GetModuleHandleW(nullptr), nullptr);
-    CWndToolTip tip(500, nullptr, HKEY_LOCAL_MACHINE);
-    EXPECT_TRUE(tip.ShowToolTip(L"New level", owner, child));
-    EXPECT_TRUE(tip.ShowToolTip(L"Restart level", owner, child)); // replaces the text
-    ASSERT_NE(tip.GetWindow(), nullptr);
-    EXPECT_EQ(SendMessageW(tip.GetWindow(), 0x0400 + 13 /* TTM_GETTOOLCOUNT */, 0, 0), 1);
-    DestroyWindow(owner);
+// A window whose buttons show tips, as the game's status bar code does.
+class TipWindow : public CWndCommon {
+public:
+    using CWndCommon::mainWindow;
+    using CWndCommon::toolTip;
+    void UpdateStatusBar(HWND control) override {
+        if (toolTip && tips.count(control))
+            toolTip->ShowToolTip(tips[control].c_str(), mainWindow, control);
+    }
+    std::map<HWND, std::wstring> tips;
+};
+
+BOOL CALLBACK MatchToolTip(HWND window, LPARAM parameter) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t className[32] = L"";
+    GetClassNameW(window, className, 32);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+        lstrcmpiW(className, TOOLTIPS_CLASSW) == 0) {
+        *reinterpret_cast<HWND*>(parameter) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The visible tool tip window of this process, if any.
+HWND VisibleToolTip() {
+    HWND found = nullptr;
+    EnumWindows(MatchToolTip, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+TEST(WndCommonTest, ToolTipAppearsWhenThePointerRestsOnAButton) {
+    TipWindow window;
+    ASSERT_TRUE(window.Initialize(L"CorvaneTest", nullptr, HKEY_LOCAL_MACHINE, SettingsKey,
+                                  GetModuleHandleW(nullptr), FillTable, 7, 0, 0, 0, 0, 0, 2));
+    SetExceptionReporter(nullptr);
+    window.mainWindow = CreateTestWindow(L"Tips", nullptr);
+    CWndButton newLevel, restart;
+    RECT first = {20, 20, 52, 52}, second = {60, 20, 92, 52};
+    ASSERT_TRUE(newLevel.Initialize(GetModuleHandleW(nullptr), window.mainWindow, false, nullptr,
+                                    nullptr, nullptr, &first));
+    ASSERT_TRUE(restart.Initialize(GetModuleHandleW(nullptr), window.mainWindow, false, nullptr,
+                                   nullptr, nullptr, &second));
+    CPicture pictures[2];
+    for (int i = 0; i < 2; ++i)
+        if (pictures[i].CreatePictureFromResource(GetModuleHandleW(nullptr), 102 + i, L"Picture"))
+            (i ? restart : newLevel)
+                .SetBackground(&pictures[i], RGB(64, 96, 160), &pictures[i], RGB(64, 96, 160), 2,
+                               false, false, true);
+    window.tips[newLevel.GetWindow()] = L"New level";
+    window.tips[restart.GetWindow()] = L"Restart level";
+    window.toolTip = new CWndToolTip(50, window.GetDefaultFont(), HKEY_LOCAL_MACHINE);
+    ParkMouse();
+
+    // Rests on a button until its tip shows, running the window's pump.
+    auto tipOver = [&](const CWndButton& button) {
+        std::wstring shown;
+        EXPECT_TRUE(MoveMouse(CentreOf(button.GetWindow())));
+        WaitFor([&] {
+            window.OperateMessagePump(nullptr);
+            HWND tip = VisibleToolTip();
+            shown = tip == window.toolTip->GetWindow() ? WindowText(tip) : L"";
+            return !shown.empty() && shown == window.tips[button.GetWindow()];
+        });
+        return shown;
+    };
+    EXPECT_EQ(tipOver(newLevel), L"New level");
+    HWND tip = window.toolTip->GetWindow();
+    ASSERT_NE(tip, nullptr);
+    RECT tipRect = {}, buttonRect = {};
+    GetWindowRect(tip, &tipRect);
+    GetWindowRect(newLevel.GetWindow(), &buttonRect);
+    EXPECT_LT(std::abs(tipRect.top - buttonRect.bottom), 60) << "near the button";
+    EXPECT_FALSE(SaveScreenshot(window.mainWindow, L"ToolTip").empty());
+    EXPECT_EQ(tipOver(restart), L"Restart level");
+    window.tips[newLevel.GetWindow()] = L"Generate random level";
+    EXPECT_EQ(tipOver(newLevel), L"Generate random level") << "a repeated call changes the text";
+    EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 2) << "one tool per control";
+
+    ParkMouse();
+    EXPECT_TRUE(WaitFor([&] {
+        window.OperateMessagePump(nullptr);
+        return !IsWindowVisible(tip);
+    })) << "the tip goes when the pointer leaves";
+    DestroyWindow(window.mainWindow);
 }
 
 TEST(WndCommonTest, ExceptionReportShowsTheFourValues) {
