@@ -1,6 +1,6 @@
 // Readers for the resource files, written for the tests independently of the
-// generator: raw bytes, little- and big-endian numbers, RIFF chunks, an
-// inflater for stored and fixed-Huffman deflate blocks, and picture decoding.
+// generator: little- and big-endian numbers, RIFF chunks, an inflater for
+// fixed-Huffman deflate blocks, and picture decoding.
 #pragma once
 
 #include <cstdint>
@@ -10,29 +10,23 @@
 namespace resources_test {
 
 using Bytes = std::vector<std::uint8_t>;
+using Numbers = std::vector<std::uint32_t>;
 
-// The folder that holds NerekuSudoku.rc and the committed files.
-std::string ResourcesDir();
+// The button pictures, in the order of their resource ids 102 to 109.
+inline const char* const kPictureFiles[] = {
+    "NewLevel.bmp",   "RestartLevel.bmp", "SaveLevel.bmp", "DeleteLevel.bmp",
+    "SolveLevel.png", "LevelEditor.bmp",  "Help.bmp",      "About.bmp"};
 
 // The whole file; empty when it cannot be read.
 Bytes ReadFile(const std::string& path);
+// A committed file, named relative to the folder of NerekuSudoku.rc.
+Bytes ReadResource(const std::string& name);
 
-// A new empty folder under the system's temporary folder.
-std::string MakeTempDir(const std::string& stem);
-
-// Runs a program with the given arguments through the shell, its output
-// going to the given file; returns the shell's result (0 for success).
-int RunProgram(const std::vector<std::string>& commandLine, const std::string& outputFile);
-
+// Each throws when the file ends before the value.
 std::uint32_t Le16(const Bytes& bytes, size_t at);
 std::uint32_t Le32(const Bytes& bytes, size_t at);
 std::uint32_t Be32(const Bytes& bytes, size_t at);
 std::string Tag(const Bytes& bytes, size_t at);
-
-std::uint32_t Crc32(const std::uint8_t* data, size_t size);
-
-// Decompresses a zlib stream; throws on anything it cannot read.
-Bytes Inflate(const Bytes& zlibStream);
 
 struct Pixel {
     std::uint8_t r, g, b, a;
@@ -51,8 +45,9 @@ struct Image {
 
 // A 24-bit uncompressed bitmap; throws when the file is not one.
 Image DecodeBmp(const Bytes& file);
-// An 8-bit RGBA PNG without interlacing or filters, every chunk's CRC
-// checked; throws when the file is not one.
+// An 8-bit RGBA PNG without interlacing or filters, from its header chunk to
+// its end chunk, every CRC, the zlib stream and its Adler-32 checked; throws
+// when the file is not one.
 Image DecodePng(const Bytes& file);
 
 struct Chunk {

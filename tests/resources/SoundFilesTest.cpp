@@ -6,162 +6,134 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <numeric>
 
 using namespace resources_test;
 
 namespace {
 
-Bytes ReadSound(const char* name) {
-    return ReadFile(ResourcesDir() + "/sounds/" + name);
+using Samples = std::vector<int>;
+
+// The samples of each channel around the middle: 16-bit signed or 8-bit
+// unsigned PCM with the channels interleaved.
+std::vector<Samples> Channels(const std::string& name) {
+    const Bytes file = ReadResource("sounds/" + name);
+    const std::vector<Chunk> chunks = RiffChunks(file);
+    const std::uint32_t bytes = Le16(file, chunks.at(0).offset + 14) / 8;
+    std::vector<Samples> channels(Le16(file, chunks[0].offset + 2));
+    for (size_t at = chunks.at(1).offset; at < chunks[1].offset + chunks[1].size;) {
+        for (Samples& channel : channels) {
+            channel.push_back(bytes == 2 ? static_cast<std::int16_t>(Le16(file, at))
+                                         : file[at] - 128);
+            at += bytes;
+        }
+    }
+    return channels;
 }
 
-std::vector<std::string> ChunkIds(const std::vector<Chunk>& chunks) {
-    std::vector<std::string> ids;
-    for (const Chunk& chunk : chunks)
-        ids.push_back(chunk.id);
-    return ids;
+std::int64_t Energy(const Samples& samples, size_t from, size_t to) {
+    return std::inner_product(samples.begin() + from, samples.begin() + to, samples.begin() + from,
+                              std::int64_t{0});
 }
 
-void ExpectPcmFormat(const Bytes& file, const Chunk& fmt, std::uint32_t channels,
-                     std::uint32_t rate, std::uint32_t bits) {
-    ASSERT_EQ(fmt.size, 16u);
-    EXPECT_EQ(Le16(file, fmt.offset), 1u); // uncompressed PCM
-    EXPECT_EQ(Le16(file, fmt.offset + 2), channels);
-    EXPECT_EQ(Le32(file, fmt.offset + 4), rate);
-    EXPECT_EQ(Le32(file, fmt.offset + 8), rate * channels * bits / 8); // bytes per second
-    EXPECT_EQ(Le16(file, fmt.offset + 12), channels * bits / 8);       // block align
-    EXPECT_EQ(Le16(file, fmt.offset + 14), bits);
-}
-
-void ExpectRiffWave(const Bytes& file) {
-    ASSERT_GE(file.size(), 12u);
-    EXPECT_EQ(Tag(file, 0), "RIFF");
-    EXPECT_EQ(Le32(file, 4), file.size() - 8);
-    EXPECT_EQ(Tag(file, 8), "WAVE");
-}
-
-std::int64_t Energy(const std::vector<int>& samples, size_t from, size_t to) {
-    std::int64_t sum = 0;
-    for (size_t i = from; i < to; ++i)
-        sum += std::int64_t{samples[i]} * samples[i];
-    return sum;
-}
-
-int ZeroCrossings(const std::vector<int>& samples, size_t from, size_t to) {
-    int crossings = 0;
-    for (size_t i = from + 1; i < to; ++i)
-        crossings += (samples[i - 1] < 0) != (samples[i] < 0) ? 1 : 0;
-    return crossings;
+std::int64_t Offset(const Samples& samples) {
+    return std::abs(std::accumulate(samples.begin(), samples.end(), std::int64_t{0}));
 }
 
 } // namespace
 
-TEST(ClickSound, HasItsFixedLayout) {
-    const Bytes file = ReadSound("Click.wav");
-    ASSERT_EQ(file.size(), 652u);
-    ExpectRiffWave(file);
-    const std::vector<Chunk> chunks = RiffChunks(file);
-    ASSERT_EQ(ChunkIds(chunks), (std::vector<std::string>{"fmt ", "data"}));
-    ExpectPcmFormat(file, chunks[0], 1, 44100, 16);
-    EXPECT_EQ(chunks[1].size, 608u); // 304 samples
-}
-
-TEST(ClickSound, IsAShortBalancedTickThatDiesAway) {
-    const Bytes file = ReadSound("Click.wav");
-    const std::vector<Chunk> chunks = RiffChunks(file);
-    ASSERT_EQ(chunks.size(), 2u);
-    std::vector<int> samples;
-    for (size_t at = chunks[1].offset; at < chunks[1].offset + chunks[1].size; at += 2)
-        samples.push_back(static_cast<std::int16_t>(Le16(file, at)));
-    ASSERT_EQ(samples.size(), 304u);
-
-    int peak = 0;
-    std::int64_t sum = 0;
-    for (int s : samples) {
-        peak = std::max(peak, std::abs(s));
-        sum += s;
-    }
-    EXPECT_GT(peak, 4000) << "audible";
-    EXPECT_LT(peak, 30000) << "soft, and far from clipping";
-    EXPECT_LT(std::abs(sum), 304 * 4) << "no offset from the middle";
-    // Starts and ends at rest, so that it does not pop.
-    EXPECT_LT(std::abs(samples.front()), 300);
-    EXPECT_LT(std::abs(samples.back()), 300);
-    // Most of the sound is in its first third.
-    EXPECT_GT(Energy(samples, 0, 100), 50 * Energy(samples, 204, 304));
-}
-
-TEST(SuccessSound, HasItsFixedLayoutWithListAndCueAfterTheData) {
-    const Bytes file = ReadSound("Success.wav");
-    ASSERT_EQ(file.size(), 148982u);
-    ExpectRiffWave(file);
-    const std::vector<Chunk> chunks = RiffChunks(file);
-    ASSERT_EQ(ChunkIds(chunks), (std::vector<std::string>{"fmt ", "data", "LIST", "cue "}));
-    ExpectPcmFormat(file, chunks[0], 2, 22050, 8);
-    EXPECT_EQ(chunks[1].size, 148736u); // 74368 frames of two bytes
-
-    // The list is an information list of well-formed text chunks.
-    const Chunk& list = chunks[2];
-    ASSERT_GE(list.size, 4u);
-    EXPECT_EQ(Tag(file, list.offset), "INFO");
-    size_t at = list.offset + 4;
-    while (at < list.offset + list.size) {
-        const std::uint32_t size = Le32(file, at + 4);
-        ASSERT_LE(at + 8 + size, list.offset + list.size) << Tag(file, at);
-        ASSERT_GT(size, 0u);
-        EXPECT_EQ(file[at + 8 + size - 1], 0) << Tag(file, at) << " text ends in a null";
-        at += 8 + size + size % 2;
-    }
-    EXPECT_EQ(at, list.offset + list.size);
-
-    // The cue list holds its points, each on the data chunk and inside the sound.
-    const Chunk& cue = chunks[3];
-    const std::uint32_t points = Le32(file, cue.offset);
-    ASSERT_GE(points, 1u);
-    ASSERT_EQ(cue.size, 4 + 24 * points);
-    for (std::uint32_t i = 0; i < points; ++i) {
-        const size_t point = cue.offset + 4 + 24 * i;
-        EXPECT_EQ(Tag(file, point + 8), "data");
-        EXPECT_LT(Le32(file, point + 20), 74368u);
+// A RIFF WAVE file: a PCM format chunk, then the data; the success sound
+// carries an information list and a cue list after its data.
+TEST(Sounds, HaveTheirFixedLayouts) {
+    const struct {
+        const char* name;
+        size_t fileSize;
+        std::vector<std::string> chunkIds;
+        std::uint32_t channels, rate, bits, frames;
+    } kSounds[] = {
+        {"Click.wav", 652, {"fmt ", "data"}, 1, 44100, 16, 304},
+        {"Success.wav", 148982, {"fmt ", "data", "LIST", "cue "}, 2, 22050, 8, 74368},
+    };
+    for (const auto& sound : kSounds) {
+        SCOPED_TRACE(sound.name);
+        const Bytes file = ReadResource(std::string("sounds/") + sound.name);
+        ASSERT_EQ(file.size(), sound.fileSize);
+        EXPECT_EQ(Tag(file, 0) + Tag(file, 8), "RIFFWAVE");
+        EXPECT_EQ(Le32(file, 4), file.size() - 8);
+        const std::vector<Chunk> chunks = RiffChunks(file);
+        std::vector<std::string> ids;
+        for (const Chunk& chunk : chunks)
+            ids.push_back(chunk.id);
+        ASSERT_EQ(ids, sound.chunkIds);
+        // Uncompressed PCM, channels, sample rate, bytes a second, bytes a frame, bits.
+        const size_t fmt = chunks[0].offset;
+        const std::uint32_t frame = sound.channels * sound.bits / 8;
+        ASSERT_EQ(chunks[0].size, 16u);
+        EXPECT_EQ((Numbers{Le16(file, fmt), Le16(file, fmt + 2), Le32(file, fmt + 4),
+                           Le32(file, fmt + 8), Le16(file, fmt + 12), Le16(file, fmt + 14)}),
+                  (Numbers{1, sound.channels, sound.rate, sound.rate * frame, frame, sound.bits}));
+        EXPECT_EQ(chunks[1].size, sound.frames * frame);
+        if (chunks.size() < 4)
+            continue;
+        // An information list of text chunks, each ending in a null.
+        const Chunk& list = chunks[2];
+        EXPECT_EQ(Tag(file, list.offset), "INFO");
+        size_t at = list.offset + 4;
+        for (std::uint32_t size = 0; at < list.offset + list.size; at += 8 + size + size % 2) {
+            size = Le32(file, at + 4);
+            ASSERT_GT(size, 0u);
+            ASSERT_LE(at + 8 + size, list.offset + list.size) << Tag(file, at);
+            EXPECT_EQ(file[at + 8 + size - 1], 0) << Tag(file, at);
+        }
+        EXPECT_EQ(at, list.offset + list.size);
+        // Cue points of 24 bytes, each on the data chunk and inside the sound.
+        const Chunk& cue = chunks[3];
+        ASSERT_GE(Le32(file, cue.offset), 1u);
+        ASSERT_EQ(cue.size, 4 + 24 * Le32(file, cue.offset));
+        for (size_t point = cue.offset + 4; point < cue.offset + cue.size; point += 24) {
+            EXPECT_EQ(Tag(file, point + 8), "data");
+            EXPECT_LT(Le32(file, point + 20), sound.frames);
+        }
     }
 }
 
-TEST(SuccessSound, RisesAndFadesToSilenceWithoutClipping) {
-    const Bytes file = ReadSound("Success.wav");
-    const std::vector<Chunk> chunks = RiffChunks(file);
-    ASSERT_GE(chunks.size(), 2u);
-    std::vector<int> left;
-    std::vector<int> right;
-    for (size_t at = chunks[1].offset; at < chunks[1].offset + chunks[1].size; at += 2) {
-        left.push_back(file[at] - 128);
-        right.push_back(file[at + 1] - 128);
-    }
-    ASSERT_EQ(left.size(), 74368u);
+TEST(Sounds, ClickIsAShortBalancedTickThatDiesAway) {
+    const Samples click = Channels("Click.wav").at(0);
+    ASSERT_EQ(click.size(), 304u);
+    const auto [low, high] = std::minmax_element(click.begin(), click.end());
+    EXPECT_GT(std::max(-*low, *high), 4000) << "audible";
+    EXPECT_LT(std::max(-*low, *high), 30000) << "soft, and far from clipping";
+    EXPECT_LT(Offset(click), 304 * 4) << "no offset from the middle";
+    EXPECT_LT(std::abs(click.front()), 300) << "starts at rest, so that it does not pop";
+    EXPECT_LT(std::abs(click.back()), 300) << "ends at rest";
+    EXPECT_GT(Energy(click, 0, 100), 50 * Energy(click, 204, 304)) << "loud in its first third";
+}
 
-    bool channelsDiffer = false;
-    for (size_t i = 0; i < left.size(); ++i) {
-        ASSERT_GT(left[i], -128) << "clipped at frame " << i;
-        ASSERT_LT(left[i], 127) << "clipped at frame " << i;
-        ASSERT_GT(right[i], -128) << "clipped at frame " << i;
-        ASSERT_LT(right[i], 127) << "clipped at frame " << i;
-        channelsDiffer = channelsDiffer || left[i] != right[i];
+TEST(Sounds, SuccessRisesAndFadesToSilenceWithoutClipping) {
+    const std::vector<Samples> channels = Channels("Success.wav");
+    ASSERT_EQ(channels.size(), 2u);
+    EXPECT_NE(channels[0], channels[1]) << "a stereo sound";
+    for (const Samples& channel : channels) {
+        ASSERT_EQ(channel.size(), 74368u);
+        const auto [low, high] = std::minmax_element(channel.begin(), channel.end());
+        EXPECT_GT(*low, -128) << "clipped";
+        EXPECT_LT(*high, 127) << "clipped";
+        EXPECT_LT(Offset(channel), 74368) << "no offset from the middle";
+        EXPECT_EQ(channel[0], 0) << "starts at rest";
+        EXPECT_EQ(Energy(channel, channel.size() - 2205, channel.size()), 0)
+            << "the last tenth of a second is silent";
+        EXPECT_GT(Energy(channel, 0, 22050), 20 * Energy(channel, 55125, 66150))
+            << "loud at the start, a whisper near the end";
     }
-    EXPECT_TRUE(channelsDiffer) << "a stereo sound";
-
-    for (const std::vector<int>* channel : {&left, &right}) {
-        std::int64_t sum = 0;
-        for (int s : *channel)
-            sum += s;
-        EXPECT_LT(std::abs(sum), 74368) << "no offset from the middle";
-        EXPECT_EQ((*channel)[0], 0) << "starts at rest";
-        // The last tenth of a second is silent.
-        for (size_t i = channel->size() - 2205; i < channel->size(); ++i)
-            ASSERT_EQ((*channel)[i], 0) << "frame " << i;
-        // Loud at the start, a whisper near the end.
-        EXPECT_GT(Energy(*channel, 0, 22050), 20 * Energy(*channel, 55125, 66150));
-    }
-    // The notes rise: the sound after the last note begins is higher than
-    // the first note alone.
-    EXPECT_GT(ZeroCrossings(left, 8820, 11025) * 10, ZeroCrossings(left, 0, 2205) * 13);
+    // The notes rise: after the last note begins the sound crosses zero more
+    // often than in the first note alone.
+    const auto crossings = [&channels](size_t from, size_t to) {
+        int count = 0;
+        for (size_t i = from + 1; i < to; ++i)
+            count += (channels[0][i - 1] < 0) != (channels[0][i] < 0) ? 1 : 0;
+        return count;
+    };
+    EXPECT_GT(crossings(8820, 11025) * 10, crossings(0, 2205) * 13);
 }

@@ -3,8 +3,10 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <random>
-#include <stdexcept>
+#include <set>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -27,63 +29,46 @@ std::string Quoted(const std::string& argument) {
 #endif
 }
 
-std::string ReadText(const std::filesystem::path& path) {
-    std::ifstream stream(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
-}
-
 } // namespace
 
 ToolResult RunTool(const std::vector<std::string>& arguments) {
     TempFolder captures;
-    const std::string outPath = captures.File("stdout.txt");
-    const std::string errPath = captures.File("stderr.txt");
     std::string command = Quoted(NEREKU_TOOL_PATH);
     for (const std::string& argument : arguments) {
         command += " " + Quoted(argument);
     }
-    command += " >" + Quoted(outPath) + " 2>" + Quoted(errPath);
-#ifdef _WIN32
-    command = "\"" + command + "\""; // cmd /c drops the outer pair of quotes
-#endif
-    const int status = std::system(command.c_str());
+    command += " >" + Quoted(captures.File("out")) + " 2>" + Quoted(captures.File("err"));
     ToolResult result;
 #ifdef _WIN32
-    result.exitCode = status;
+    result.exitCode = std::system(("\"" + command + "\"").c_str()); // cmd /c drops the outer quotes
 #else
+    const int status = std::system(command.c_str());
     result.exitCode = (status != -1 && WIFEXITED(status)) ? WEXITSTATUS(status) : -1;
 #endif
-    result.out = ReadText(outPath);
-    result.err = ReadText(errPath);
+    result.out = ReadFile(captures.File("out"));
+    result.err = ReadFile(captures.File("err"));
     return result;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
+std::vector<std::string> Lines(const std::string& text, char separator) {
     std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line, separator);) {
+        lines.push_back(line);
     }
     return lines;
 }
 
+std::string ReadFile(const std::string& path) {
+    std::ifstream stream(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+}
+
 TempFolder::TempFolder() {
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    const std::string name = test != nullptr ? test->name() : "run";
-    std::random_device entropy;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        folder = std::filesystem::temp_directory_path() /
-                 ("nereku-tool-" + name + "-" + std::to_string(entropy()));
-        if (std::filesystem::create_directory(folder)) {
-            return;
-        }
-    }
-    throw std::runtime_error("no temporary folder could be made");
+    const std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
+    folder = std::filesystem::temp_directory_path() /
+             ("nereku-tool-" + test + "-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(folder);
 }
 
 TempFolder::~TempFolder() {
@@ -91,57 +76,67 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(folder, ignored);
 }
 
-std::string TempFolder::File(const std::string& name) const {
-    return (folder / name).string();
+std::string TempFolder::Write(const std::string& name, const std::string& bytes) const {
+    const std::string path = File(name);
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
 }
 
-void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
-    std::ofstream stream(path, std::ios::binary);
-    stream.write(reinterpret_cast<const char*>(bytes.data()),
-                 static_cast<std::streamsize>(bytes.size()));
-    if (!stream.flush()) {
-        throw std::runtime_error("cannot write " + path);
-    }
-}
-
-std::vector<unsigned char> ReadBytes(const std::string& path) {
-    const std::string text = ReadText(path);
-    return std::vector<unsigned char>(text.begin(), text.end());
-}
-
-std::vector<unsigned char> LevelImage(const std::string& digits) {
-    std::vector<unsigned char> level(kGridFileSize, 0);
+std::string LevelImage(const std::string& digits) {
+    std::string level(kGridFileSize, '\0');
     for (int square = 0; square < kSquareCount; ++square) {
-        const char ch = digits.at(static_cast<size_t>(square));
-        const bool given = ch >= '1' && ch <= '9';
-        level[FixedOffset(square)] = given ? 1 : 0;
-        level[NumberOffset(square)] = given ? static_cast<unsigned char>(ch - '0') : 0;
+        const int given = digits.at(static_cast<size_t>(square)) == '.' ? 0 : digits[square] - '0';
+        level[NumberOffset(square) - 1] = given > 0 ? 1 : 0;
+        level[NumberOffset(square)] = static_cast<char>(given);
         for (int d = 1; d <= kDigitCount; ++d) {
-            level[NumberOffset(square) + d] = (!given || ch - '0' == d) ? 1 : 0;
+            level[NumberOffset(square) + d] = (given == 0 || given == d) ? 1 : 0;
         }
     }
     return level;
 }
 
-void PlaceSign(std::vector<unsigned char>& level, int smaller, int greater) {
-    EdgeMask fromSmaller = 0; // the smaller square's own half of the sign
-    EdgeMask fromGreater = 0;
-    switch (greater - smaller) {
-    case 1:
-        fromSmaller = kRightSmaller, fromGreater = kLeftGreater;
-        break;
-    case -1:
-        fromSmaller = kLeftSmaller, fromGreater = kRightGreater;
-        break;
-    case 9:
-        fromSmaller = kDownSmaller, fromGreater = kUpGreater;
-        break;
-    case -9:
-        fromSmaller = kUpSmaller, fromGreater = kDownGreater;
-        break;
-    default:
-        throw std::invalid_argument("the squares are no neighbours");
+void PlaceSign(std::string& level, Sign sign) {
+    // Each square holds its own half of the sign, by where the other one lies.
+    const std::map<int, std::pair<EdgeMask, EdgeMask>> halves = {
+        {1, {kRightSmaller, kLeftGreater}},
+        {-1, {kLeftSmaller, kRightGreater}},
+        {9, {kDownSmaller, kUpGreater}},
+        {-9, {kUpSmaller, kDownGreater}}};
+    const auto& [smallerHalf, greaterHalf] = halves.at(sign.second - sign.first);
+    level[static_cast<size_t>(sign.first)] |= smallerHalf;
+    level[static_cast<size_t>(sign.second)] |= greaterHalf;
+}
+
+void ExpectSolutions(const std::vector<std::string>& lines, const std::string& givens,
+                     const std::vector<Sign>& signs) {
+    EXPECT_EQ(std::set<std::string>(lines.begin(), lines.end()).size(), lines.size());
+    for (const std::string& line : lines) {
+        ASSERT_EQ(line.find_first_not_of("123456789"), std::string::npos) << line;
+        ASSERT_EQ(line.size(), 81u) << line;
+        for (int unit = 0; unit < 9; ++unit) { // row, column and block hold each digit once
+            std::set<char> row, column, block;
+            for (int k = 0; k < 9; ++k) {
+                row.insert(line[unit * 9 + k]);
+                column.insert(line[k * 9 + unit]);
+                block.insert(line[(3 * (unit / 3) + k / 3) * 9 + 3 * (unit % 3) + k % 3]);
+            }
+            ASSERT_EQ(row.size() + column.size() + block.size(), 27u) << line;
+        }
+        for (size_t i = 0; i < givens.size(); ++i) {
+            EXPECT_TRUE(givens[i] == '.' || givens[i] == line[i]) << line << " at " << i;
+        }
+        for (const Sign& sign : signs) {
+            EXPECT_LT(line[static_cast<size_t>(sign.first)], line[static_cast<size_t>(sign.second)])
+                << line;
+        }
     }
-    level[static_cast<size_t>(smaller)] |= fromSmaller;
-    level[static_cast<size_t>(greater)] |= fromGreater;
+}
+
+void ExpectFileRefused(const ToolResult& result, const std::string& path, const std::string& why) {
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.out, "");
+    const std::vector<std::string> lines = Lines(result.err);
+    ASSERT_EQ(lines.size(), 1u) << result.err;
+    EXPECT_NE(lines[0].find(path), std::string::npos) << lines[0];
+    EXPECT_NE(lines[0].find(why), std::string::npos) << lines[0];
 }
