@@ -6,6 +6,7 @@
 
 #include "model/CNerekuEngine.h"
 #include "model/Guarded.h"
+#include "solver/CompactBoard.h"
 
 // Applies the rules in passes until a pass changes nothing. Every rule of a
 // pass runs, even after an earlier one has changed the board; the sign rule
@@ -59,6 +60,23 @@ void CNerekuEngine::SolveLevel_IterPlain(unsigned char depth, int maxSolutions) 
     });
 }
 
+// The same search on the compact board (solver/CompactBoard.h), which stores
+// the same solutions in the same order and leaves the same board behind.
+// Boards with values outside the usual ranges take the search above.
 void CNerekuEngine::SolveLevel_Iter(unsigned char depth, int maxSolutions) {
-    SolveLevel_IterPlain(depth, maxSolutions);
+    NEREKU_GUARDED([&] {
+        if (!FitsCompactBoard(squares)) {
+            SolveLevel_IterPlain(depth, maxSolutions);
+            return;
+        }
+        unsigned char fixed[kSquareCount];
+        for (int i = 0; i < kSquareCount; ++i) {
+            fixed[i] = squares[i].fixed;
+        }
+        CompactBoard board;
+        LoadCompactBoard(squares, board);
+        const CompactSolver solver(edgeMasks, levelHasEdges);
+        solver.Search(board, depth, maxSolutions, fixed, solutions);
+        StoreCompactBoard(board, squares);
+    });
 }
