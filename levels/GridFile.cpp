@@ -14,7 +14,9 @@
 
 namespace {
 
-bool IsFlag(unsigned char value) { return value <= 1; }
+bool IsFlag(unsigned char value) {
+    return value <= 1;
+}
 
 bool SquareIsSound(const Square& square) {
     if (!IsFlag(square.fixed) || square.number > kDigitCount) {
@@ -36,8 +38,7 @@ void Report(GridFileError* error, GridFileError value) {
 
 } // namespace
 
-bool CNerekuEngine::LoadGridImage(const unsigned char* bytes, size_t length,
-                                  GridFileError* error) {
+bool CNerekuEngine::LoadGridImage(const unsigned char* bytes, size_t length, GridFileError* error) {
     return NEREKU_GUARDED([&] {
         if (bytes == nullptr || length < kGridFileSize) {
             Report(error, GridFileError::TooShort);

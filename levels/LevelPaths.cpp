@@ -17,10 +17,9 @@ bool MakeLevelPath(wchar_t (&path)[kPathLength], const wchar_t* dataDirectory,
     if (dataDirectory == nullptr || folder == nullptr || levelName == nullptr) {
         return Refuse(path);
     }
-    const int length = Safe_wcsnprintf(path, kPathLength,
-                                       L"%s" NEREKU_PATH_SEPARATOR L"%s" NEREKU_PATH_SEPARATOR
-                                       L"%s.lvl",
-                                       dataDirectory, folder, levelName);
+    const int length = Safe_wcsnprintf(
+        path, kPathLength, L"%s" NEREKU_PATH_SEPARATOR L"%s" NEREKU_PATH_SEPARATOR L"%s.lvl",
+        dataDirectory, folder, levelName);
     return length >= 0 || Refuse(path);
 }
 

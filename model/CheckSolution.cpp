@@ -6,21 +6,9 @@
 
 namespace {
 
-// The neighbours of a square, one per direction, with the two bits of that
-// direction in the square's own mask.
-struct Direction {
-    int offset;
-    EdgeMask smaller;
-    EdgeMask greater;
-};
-constexpr Direction kUp{-9, kUpSmaller, kUpGreater};
-constexpr Direction kRight{+1, kRightSmaller, kRightGreater};
-constexpr Direction kDown{+9, kDownSmaller, kDownGreater};
-constexpr Direction kLeft{-1, kLeftSmaller, kLeftGreater};
-
 // One look at a pair: false when its sign is broken. `partial` passes over a
 // pair that is not filled on both sides.
-bool PairHolds(const Square* squares, const EdgeMask* masks, int index, const Direction& dir,
+bool PairHolds(const Square* squares, const EdgeMask* masks, int index, const SignDirection& dir,
                bool partial) {
     const int thisNumber = squares[index].number;
     const int otherNumber = squares[index + dir.offset].number;
@@ -47,8 +35,8 @@ bool BlockSignsHold(const Square* squares, const EdgeMask* masks, int block, boo
         if (partial && squares[index].number == 0) {
             continue;
         }
-        if (!PairHolds(squares, masks, index, kUp, partial) ||
-            !PairHolds(squares, masks, index, kDown, partial)) {
+        if (!PairHolds(squares, masks, index, kSignDirections[kUp], partial) ||
+            !PairHolds(squares, masks, index, kSignDirections[kDown], partial)) {
             return false;
         }
     }
@@ -58,8 +46,8 @@ bool BlockSignsHold(const Square* squares, const EdgeMask* masks, int block, boo
         if (partial && squares[index].number == 0) {
             continue;
         }
-        if (!PairHolds(squares, masks, index, kLeft, partial) ||
-            !PairHolds(squares, masks, index, kRight, partial)) {
+        if (!PairHolds(squares, masks, index, kSignDirections[kLeft], partial) ||
+            !PairHolds(squares, masks, index, kSignDirections[kRight], partial)) {
             return false;
         }
     }

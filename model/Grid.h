@@ -34,8 +34,24 @@ enum EdgeBits : unsigned char {
     kLeftGreater = 0x01,
 };
 
-constexpr size_t kSquareImageSize = sizeof(Square) * kSquareCount; // 891
-constexpr size_t kMaskImageSize = sizeof(EdgeMask) * kSquareCount; // 81
+// The four directions in which a square looks for its signs, in the order
+// up, right, down, left: the offset to the neighbour and the two bits of the
+// pair in the square's own mask.
+struct SignDirection {
+    int offset;
+    EdgeMask smaller; // this square is smaller than the neighbour
+    EdgeMask greater; // this square is greater than the neighbour
+};
+enum SignDirectionIndex { kUp = 0, kRight = 1, kDown = 2, kLeft = 3 };
+constexpr SignDirection kSignDirections[4] = {
+    {-9, kUpSmaller, kUpGreater},
+    {+1, kRightSmaller, kRightGreater},
+    {+9, kDownSmaller, kDownGreater},
+    {-1, kLeftSmaller, kLeftGreater},
+};
+
+constexpr size_t kSquareImageSize = sizeof(Square) * kSquareCount;  // 891
+constexpr size_t kMaskImageSize = sizeof(EdgeMask) * kSquareCount;  // 81
 constexpr size_t kGridFileSize = kMaskImageSize + kSquareImageSize; // 972
 
 static_assert(sizeof(Square) == 11, "a square is 11 bytes in every image");
@@ -45,14 +61,30 @@ static_assert(kGridFileSize == 972, "a level file is 972 bytes");
 
 // ---- Coordinates.
 
-constexpr int SquareIndex(int row, int column) { return row * 9 + column; }
-constexpr int RowOf(int index) { return index / 9; }
-constexpr int ColumnOf(int index) { return index % 9; }
-constexpr int BlockOf(int row, int column) { return 3 * (row / 3) + column / 3; }
-constexpr int BlockTopRow(int block) { return 3 * (block / 3); }
-constexpr int BlockLeftColumn(int block) { return 3 * (block % 3); }
-constexpr int BlockMiddleRow(int block) { return BlockTopRow(block) + 1; }
-constexpr int BlockMiddleColumn(int block) { return BlockLeftColumn(block) + 1; }
+constexpr int SquareIndex(int row, int column) {
+    return row * 9 + column;
+}
+constexpr int RowOf(int index) {
+    return index / 9;
+}
+constexpr int ColumnOf(int index) {
+    return index % 9;
+}
+constexpr int BlockOf(int row, int column) {
+    return 3 * (row / 3) + column / 3;
+}
+constexpr int BlockTopRow(int block) {
+    return 3 * (block / 3);
+}
+constexpr int BlockLeftColumn(int block) {
+    return 3 * (block % 3);
+}
+constexpr int BlockMiddleRow(int block) {
+    return BlockTopRow(block) + 1;
+}
+constexpr int BlockMiddleColumn(int block) {
+    return BlockLeftColumn(block) + 1;
+}
 
 // The k-th square (0 to 8) of block b in its scan order: row by row, left to right.
 constexpr int BlockSquare(int block, int k) {

@@ -162,24 +162,6 @@ int LowestBitIndex(uint64_t bits) {
     return kBitIndex.index[((bits & (~bits + 1)) * kDeBruijn) >> 58];
 }
 
-// ---- The sign directions, in the order the sign rule looks at them.
-
-struct SignDirection {
-    int offset;
-    EdgeMask greater;
-    EdgeMask smaller;
-};
-constexpr SignDirection kDirections[4] = {
-    {-9, kUpGreater, kUpSmaller},
-    {+1, kRightGreater, kRightSmaller},
-    {+9, kDownGreater, kDownSmaller},
-    {-1, kLeftGreater, kLeftSmaller},
-};
-constexpr int kUp = 0;
-constexpr int kRight = 1;
-constexpr int kDown = 2;
-constexpr int kLeft = 3;
-
 } // namespace
 
 int SquareSet::TakeFrom(int from) {
@@ -264,7 +246,7 @@ CompactSolver::CompactSolver(const EdgeMask* edgeMasks, bool levelHasEdges)
         SignRuleSquare& entry = signs[i];
         int greaterThan = 0;
         int smallerThan = 0;
-        for (const SignDirection& direction : kDirections) {
+        for (const SignDirection& direction : kSignDirections) {
             const bool greater = (mask & direction.greater) != 0;
             if (!greater && (mask & direction.smaller) == 0) {
                 continue;
@@ -289,7 +271,7 @@ CompactSolver::CompactSolver(const EdgeMask* edgeMasks, bool levelHasEdges)
     // the middle column's squares left and right, the smaller bit of a look
     // before its greater bit. Every look stays inside the block.
     auto look = [&](int index, int direction) {
-        const SignDirection& dir = kDirections[direction];
+        const SignDirection& dir = kSignDirections[direction];
         const int other = index + dir.offset;
         if (edgeMasks[index] & dir.smaller) {
             ordered[orderedCount++] = {static_cast<uint8_t>(index), static_cast<uint8_t>(other)};

@@ -78,19 +78,6 @@ bool PlaceUniqueDigitsOfUnit(Square* squares, int pass, int unit) {
 
 // ---- Limits from signs.
 
-struct SignLook {
-    int offset;
-    EdgeMask greater;
-    EdgeMask smaller;
-};
-// Up, right, down, left: the order in which a square looks at its signs.
-constexpr SignLook kSignLooks[4] = {
-    {-9, kUpGreater, kUpSmaller},
-    {+1, kRightGreater, kRightSmaller},
-    {+9, kDownGreater, kDownSmaller},
-    {-1, kLeftGreater, kLeftSmaller},
-};
-
 // Narrows an empty square by its signs. A square greater than a neighbour
 // loses every digit up to the neighbour's smallest candidate; one smaller
 // than a neighbour loses every digit down to the neighbour's largest. With g
@@ -101,7 +88,7 @@ bool NarrowBySigns(Square* squares, int index, EdgeMask mask) {
     bool changed = false;
     int greaterThan = 0;
     int smallerThan = 0;
-    for (const SignLook& look : kSignLooks) {
+    for (const SignDirection& look : kSignDirections) {
         const Square& neighbour = squares[index + look.offset];
         if (mask & look.greater) {
             ++greaterThan;

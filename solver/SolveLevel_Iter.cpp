@@ -38,8 +38,7 @@ void CNerekuEngine::SolveLevel_IterPlain(unsigned char depth, int maxSolutions) 
             }
             return;
         }
-        if (!CheckSolution_IsPossible() || depth == 0 ||
-            solutions.GetRowCount() >= maxSolutions) {
+        if (!CheckSolution_IsPossible() || depth == 0 || solutions.GetRowCount() >= maxSolutions) {
             return;
         }
         unsigned char row = 0;

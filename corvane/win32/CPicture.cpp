@@ -9,6 +9,7 @@
 #include <cstring>
 #include <vector>
 
+#include "corvane/ComObjects.h"
 #include "corvane/GdiObjects.h"
 #include "corvane/StringHelpers.h"
 
@@ -57,39 +58,6 @@ bool DecodeBmp(const unsigned char* data, size_t size, Pixels& pixels, int& widt
     height = rows;
     return true;
 }
-
-// An owned COM interface pointer.
-template <typename T> class ComPointer {
-public:
-    ComPointer() = default;
-    ComPointer(const ComPointer&) = delete;
-    ComPointer& operator=(const ComPointer&) = delete;
-    ~ComPointer() {
-        if (pointer)
-            pointer->Release();
-    }
-    T** operator&() { return &pointer; }
-    T* operator->() const { return pointer; }
-    T* Get() const { return pointer; }
-
-private:
-    T* pointer = nullptr;
-};
-
-// COM for this thread for as long as a decoding takes.
-class ComScope {
-public:
-    ComScope() : result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-    ~ComScope() {
-        if (SUCCEEDED(result))
-            CoUninitialize();
-    }
-
-private:
-    HRESULT result;
-};
 
 // Any format the Windows Imaging Component reads (PNG above all); pixels less
 // than half opaque become the key colour.

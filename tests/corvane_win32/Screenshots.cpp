@@ -4,44 +4,13 @@
 #include <objbase.h>
 #include <wincodec.h>
 
+#include "corvane/ComObjects.h"
+
 #include <chrono>
 #include <cstring>
 #include <vector>
 
 namespace {
-
-// COM for this thread for as long as a file is written.
-class ComScope {
-public:
-    ComScope() : result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-    ~ComScope() {
-        if (SUCCEEDED(result))
-            CoUninitialize();
-    }
-
-private:
-    HRESULT result;
-};
-
-// An owned COM interface pointer.
-template <typename T> class ComPointer {
-public:
-    ComPointer() = default;
-    ComPointer(const ComPointer&) = delete;
-    ComPointer& operator=(const ComPointer&) = delete;
-    ~ComPointer() {
-        if (pointer)
-            pointer->Release();
-    }
-    T** operator&() { return &pointer; }
-    T* operator->() const { return pointer; }
-    T* Get() const { return pointer; }
-
-private:
-    T* pointer = nullptr;
-};
 
 std::wstring ScreenshotFolder() {
     wchar_t path[MAX_PATH];

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "corvane/Files.h"
 #include "TestBoards.h"
+#include "corvane/Files.h"
 
 #ifndef _WIN32
 #include <csignal>
@@ -33,22 +33,31 @@ struct GridFile : ::testing::Test {
 
     void WriteBytes(const char* name, const std::vector<unsigned char>& bytes) const {
         std::ofstream out(folder / name, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
     }
     std::vector<unsigned char> ReadBytes(const char* name) const {
         std::ifstream in(folder / name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     size_t FilesInFolder() const {
-        return static_cast<size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+        return static_cast<size_t>(
+            std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
     }
 };
 
 // A board that uses every byte of the format: givens, the player's numbers,
 // candidate marks and signs in both halves.
 void MakeBusyBoard(CNerekuEngine& engine) {
-    ASSERT_TRUE(LoadPuzzleDigits(engine, "1.3......" "........." "........." "........."
-                                         "....5...." "........." "........." "........." "........9"));
+    ASSERT_TRUE(LoadPuzzleDigits(engine, "1.3......"
+                                         "........."
+                                         "........."
+                                         "........."
+                                         "....5...."
+                                         "........."
+                                         "........."
+                                         "........."
+                                         "........9"));
     SetSquareToDigit(engine.squares[20], 6);
     SetCandidates(engine.squares[33], "258");
     PlaceSign(engine, 0, 1);
@@ -128,7 +137,11 @@ TEST_F(GridFile, ValuesOutOfRangeAreRefused) {
     const struct {
         size_t offset;
         unsigned char value;
-    } faults[] = {{81 + 11 * 5 + 1, 10}, {81 + 11 * 80 + 1, 255}, {81 + 0, 2}, {971, 2}, {83 + 11 * 40, 0x80}};
+    } faults[] = {{81 + 11 * 5 + 1, 10},
+                  {81 + 11 * 80 + 1, 255},
+                  {81 + 0, 2},
+                  {971, 2},
+                  {83 + 11 * 40, 0x80}};
     for (const auto& fault : faults) {
         std::vector<unsigned char> bad = image;
         bad[fault.offset] = fault.value;

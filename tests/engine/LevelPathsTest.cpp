@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "levels/LevelPaths.h"
 #include "TestBoards.h"
+#include "levels/LevelPaths.h"
 
 namespace {
 const std::wstring kSep = NEREKU_PATH_SEPARATOR;
@@ -12,7 +12,8 @@ const std::wstring kSep = NEREKU_PATH_SEPARATOR;
 TEST(LevelPaths, FormsTheFolderAndFilePaths) {
     wchar_t path[kPathLength];
     ASSERT_TRUE(MakeLevelPath(path, L"C:" NEREKU_PATH_SEPARATOR L"Games", L"Saves", L"Tricky one"));
-    EXPECT_EQ(std::wstring(path), L"C:" + kSep + L"Games" + kSep + L"Saves" + kSep + L"Tricky one.lvl");
+    EXPECT_EQ(std::wstring(path),
+              L"C:" + kSep + L"Games" + kSep + L"Saves" + kSep + L"Tricky one.lvl");
     ASSERT_TRUE(MakeFolderPath(path, L"D:", L"Levels"));
     EXPECT_EQ(std::wstring(path), L"D:" + kSep + L"Levels");
 }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "corvane/Numbers.h"
 #include "TestBoards.h"
+#include "corvane/Numbers.h"
 
 namespace {
 
@@ -32,7 +32,8 @@ TEST(RandomGrid, RevealsTheCountFromOneSolution) {
             if (square.number == 0) {
                 EXPECT_EQ(Candidates(square), "123456789");
             } else {
-                EXPECT_EQ(Candidates(square), std::string(1, static_cast<char>('0' + square.number)));
+                EXPECT_EQ(Candidates(square),
+                          std::string(1, static_cast<char>('0' + square.number)));
             }
         }
         EXPECT_TRUE(engine.CheckSolution_IsPossible());

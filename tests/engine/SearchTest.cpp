@@ -10,8 +10,7 @@ namespace {
 
 // Runs the search as the Solve command does: on a copy of the board, which is
 // restored afterwards.
-std::vector<std::string> Solve(CNerekuEngine& engine, int limit = 100,
-                               unsigned char depth = 255) {
+std::vector<std::string> Solve(CNerekuEngine& engine, int limit = 100, unsigned char depth = 255) {
     Square saved[kSquareCount];
     std::memcpy(saved, engine.squares, sizeof(saved));
     engine.solutions.DeleteRow(-1);
