@@ -6,10 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "DialogDriver.h"
+#include "Win32Testing.h"
 #include "corvane/CTextCtrl.h"
 #include "corvane/CWndButton.h"
-#include "corvane/GdiObjects.h"
 
 namespace {
 
@@ -38,12 +37,14 @@ protected:
         notifications.clear();
         ASSERT_TRUE(button.Initialize(GetModuleHandleW(nullptr), parent, false, nullptr, nullptr,
                                       nullptr, nullptr));
-        CPicture picture = SquarePicture();
-        button.SetBackground(&picture, colour, &picture, colour, 2, false, false, true);
-        PumpMessages();
+        SetPicture(SquarePicture(), false);
     }
     void TearDown() override { DestroyWindow(parent); }
 
+    void SetPicture(CPicture picture, bool disabled) {
+        button.SetBackground(&picture, colour, &picture, colour, 2, disabled, false, true);
+        PumpMessages();
+    }
     void Mouse(UINT message, int x, int y) {
         PostMessageW(button.GetWindow(), message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
                      MAKELPARAM(x, y));
@@ -73,9 +74,10 @@ int Brightness(COLORREF colour) {
 TEST_F(ButtonTest, RealMouseShowsHoverAndPressAndClicks) {
     // The game's "new level" picture when the program's resources are linked in.
     CPicture shown;
-    if (!shown.CreatePictureFromResource(GetModuleHandleW(nullptr), 102, L"Picture"))
-        shown = SquarePicture();
-    button.SetBackground(&shown, colour, &shown, colour, 2, false, false, true);
+    SetPicture(shown.CreatePictureFromResource(GetModuleHandleW(nullptr), 102, L"Picture")
+                   ? shown
+                   : SquarePicture(),
+               false);
     HWND window = button.GetWindow();
     ParkMouse();
     std::unique_ptr<Canvas> idle = GrabWindow(window);
@@ -107,75 +109,67 @@ TEST_F(ButtonTest, RealMouseShowsHoverAndPressAndClicks) {
     Canvas sheet(8 + 3 * 136, 144, RGB(255, 255, 255));
     const Canvas* states[] = {idle.get(), hover.get(), pressed.get()};
     for (int i = 0; i < 3; ++i)
-        sheet.PutEnlarged(*states[i], 8 + i * 136, 8, 4);
+        StretchBlt(sheet.Dc(), 8 + i * 136, 8, states[i]->Width() * 4, states[i]->Height() * 4,
+                   states[i]->Dc(), 0, 0, states[i]->Width(), states[i]->Height(), SRCCOPY);
     EXPECT_FALSE(SavePng(sheet, L"Button_States").empty());
 }
 
-TEST_F(ButtonTest, ReleaseOutsideOrWithoutPressSendsNothing) {
-    Mouse(WM_LBUTTONDOWN, 10, 12);
-    Mouse(WM_LBUTTONUP, 40, 12); // dragged off the button, then released
-    Mouse(WM_LBUTTONUP, 10, 12); // a release that was never pressed here
-    EXPECT_TRUE(notifications.empty());
-}
-
-TEST_F(ButtonTest, DisabledButtonSendsNothing) {
-    CPicture picture = SquarePicture();
-    button.SetBackground(&picture, colour, &picture, colour, 2, true, false, true);
-    Mouse(WM_LBUTTONDOWN, 10, 12);
-    Mouse(WM_LBUTTONUP, 10, 12);
-    EXPECT_TRUE(notifications.empty());
-}
-
-TEST_F(ButtonTest, MagentaShowsTheButtonColour) {
+// Magenta shows the button's colour; pressed, the button is darker with the
+// picture one pixel down and to the right. Dragged off the button and
+// released, a release never pressed here, and a press and release on a
+// disabled button: no click.
+TEST_F(ButtonTest, MagentaShowsTheButtonColourAndOnlyAClickNotifies) {
     Canvas canvas(32, 32, RGB(255, 255, 255));
     auto print = [&] {
         SendMessageW(button.GetWindow(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()),
                      PRF_CLIENT);
     };
     print();
-    EXPECT_EQ(canvas.At(0, 0), colour);
-    EXPECT_EQ(canvas.At(31, 31), colour);
-    EXPECT_EQ(canvas.At(7, 16), colour);
+    for (POINT at : {POINT{0, 0}, POINT{31, 31}, POINT{7, 16}})
+        EXPECT_EQ(canvas.At(at.x, at.y), colour);
     EXPECT_EQ(canvas.At(8, 8), RGB(0, 0, 0));
     EXPECT_EQ(canvas.At(23, 23), RGB(0, 0, 0));
 
-    // Pressed: darker, the picture one pixel down and to the right.
     Mouse(WM_LBUTTONDOWN, 10, 12);
     print();
     EXPECT_LT(GetBValue(canvas.At(4, 4)), GetBValue(colour));
     EXPECT_EQ(canvas.At(24, 24), RGB(0, 0, 0));
     EXPECT_NE(canvas.At(8, 8), RGB(0, 0, 0));
-    Mouse(WM_LBUTTONUP, 40, 40);
+    Mouse(WM_LBUTTONUP, 40, 12);
+    Mouse(WM_LBUTTONUP, 10, 12);
+    SetPicture(SquarePicture(), true);
+    Mouse(WM_LBUTTONDOWN, 10, 12);
+    Mouse(WM_LBUTTONUP, 10, 12);
+    EXPECT_TRUE(notifications.empty());
 }
 
 // ---- CTextCtrl
-
-// The bounding box of the pixels that differ from `background`.
-RECT InkBox(const Canvas& canvas, COLORREF background) {
-    RECT box = {canvas.Width(), canvas.Height(), -1, -1};
-    for (int y = 0; y < canvas.Height(); ++y)
-        for (int x = 0; x < canvas.Width(); ++x)
-            if (canvas.At(x, y) != background) {
-                box.left = std::min<LONG>(box.left, x);
-                box.top = std::min<LONG>(box.top, y);
-                box.right = std::max<LONG>(box.right, x + 1);
-                box.bottom = std::max<LONG>(box.bottom, y + 1);
-            }
-    return box;
-}
 
 class TextTest : public ::testing::Test {
 protected:
     void SetUp() override {
         text.SetTransparency(true, RGB(255, 0, 255));
         text.SetTextColour(RGB(255, 255, 255));
+        text.SetDrawingRect(0, 0, 200, 100);
     }
-    RECT Draw() {
+    // Draws on the grey canvas; the bounding box of the pixels drawn, and
+    // the left end of those in the lower half of that box.
+    RECT Draw(LONG* lowerLeft = nullptr) {
         GdiObject<HBRUSH> brush(CreateSolidBrush(background));
-        RECT all = {0, 0, 200, 100};
-        FillRect(canvas.Dc(), &all, brush.Get());
+        RECT box = {0, 0, 200, 100};
+        FillRect(canvas.Dc(), &box, brush.Get());
         text.Draw(canvas.Dc());
-        return InkBox(canvas, background);
+        box = {200, 100, -1, -1};
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 200; ++x)
+                if (canvas.At(x, y) != background)
+                    box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
+                           std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
+        for (int y = (box.top + box.bottom) / 2 + 1; lowerLeft && y < box.bottom; ++y)
+            for (int x = 0; x < *lowerLeft; ++x)
+                if (canvas.At(x, y) != background)
+                    *lowerLeft = x;
+        return box;
     }
 
     const COLORREF background = RGB(128, 128, 128);
@@ -185,7 +179,6 @@ protected:
 
 TEST_F(TextTest, FormatCodesPlaceTheText) {
     text.SetText(L"v1.00");
-    text.SetDrawingRect(0, 0, 200, 100);
     text.SetTextFormat(3, 4, 2, true); // right, bottom
     RECT corner = Draw();
     EXPECT_GT(corner.left, 150);
@@ -200,24 +193,18 @@ TEST_F(TextTest, FormatCodesPlaceTheText) {
     RECT topLeft = Draw();
     EXPECT_LT(topLeft.left, 4);
     EXPECT_LT(topLeft.top, 8);
-}
 
-TEST_F(TextTest, CentredBlockKeepsItsLinesAlignedLeft) {
+    // A centred block keeps its lines aligned left: the second line's "B"
+    // starts where the block starts, not in the middle.
     text.SetText(L"A long first line\nB");
-    text.SetDrawingRect(0, 0, 200, 100);
     text.SetTextFormat(5, 5, 2, false);
-    RECT block = Draw();
+    LONG secondLeft = 200;
+    RECT block = Draw(&secondLeft);
     EXPECT_NEAR((block.left + block.right) / 2, 100, 4);
-    // The second line's "B" starts where the block starts, not in the middle.
-    RECT second = InkBox(canvas, background);
-    for (int y = block.bottom - 1; y > (block.top + block.bottom) / 2; --y)
-        for (int x = 0; x < 200; ++x)
-            if (canvas.At(x, y) != background)
-                second.left = std::min<LONG>(second.left, x);
-    EXPECT_LT(second.left - block.left, 3);
+    EXPECT_LT(secondLeft - block.left, 3);
 }
 
-TEST_F(TextTest, EmptyRectangleHidesAndOpaqueFillsWithTheKeyColour) {
+TEST_F(TextTest, EmptyRectangleHidesOpaqueFillsAndTheFontIsCopied) {
     text.SetText(L"Hidden");
     text.SetDrawingRect(0, 0, 0, 0);
     EXPECT_EQ(Draw().right, -1);
@@ -226,15 +213,14 @@ TEST_F(TextTest, EmptyRectangleHidesAndOpaqueFillsWithTheKeyColour) {
     Draw();
     EXPECT_EQ(canvas.At(10, 10), RGB(255, 0, 255));
     EXPECT_EQ(canvas.At(50, 30), background);
-}
 
-TEST_F(TextTest, FontIsCopied) {
     HFONT font =
         CreateFontW(40, 0, 0, 0, 600, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FIXED_PITCH, L"Consolas");
     text.SetFont(font);
     DeleteObject(font); // the control keeps a font of its own
     text.SetText(L"X");
+    text.SetTransparency(true, RGB(255, 0, 255));
     text.SetDrawingRect(0, 0, 200, 100);
     text.SetTextFormat(1, 1, 1, true);
     RECT big = Draw();

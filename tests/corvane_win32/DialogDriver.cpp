@@ -1,44 +1,35 @@
-// The dialog driver: finding, reading and operating dialogs of this process.
-#include "DialogDriver.h"
+// Real mouse and keyboard input, and the dialog driver.
+#include "Win32Testing.h"
 
 #include <chrono>
-#include <cwchar>
-#include <vector>
 
 namespace {
 
-struct Search {
-    const wchar_t* caption;
-    HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<Search*>(parameter);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t className[32] = L"";
-    GetClassNameW(window, className, 32);
-    if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-        lstrcmpW(className, L"#32770") == 0 && WindowText(window) == search->caption) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
+void Send(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-struct ChildList {
-    std::vector<HWND> children;
-};
-
-BOOL CALLBACK CollectChild(HWND window, LPARAM parameter) {
-    reinterpret_cast<ChildList*>(parameter)->children.push_back(window);
-    return TRUE;
+void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi = {dx, dy, 0, flags, 0, 0};
+    Send({input});
 }
 
-std::vector<HWND> Children(HWND dialog) {
-    ChildList list;
-    EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&list));
-    return list.children;
+INPUT KeyInput(WORD key, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+// A screen coordinate in the 0..65535 scale of an absolute mouse move,
+// rounded up, so that the system's mapping back (scaled and rounded down, or
+// rounded) gives the same pixel.
+LONG Normalised(LONG pixel, int screenSize) {
+    return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + screenSize - 1) / screenSize);
 }
 
 std::wstring ClassOf(HWND window) {
@@ -47,34 +38,115 @@ std::wstring ClassOf(HWND window) {
     return className;
 }
 
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> Children(HWND dialog) {
+    std::vector<HWND> children;
+    EnumChildWindows(dialog, CollectWindow, reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
 } // namespace
+
+bool WaitFor(const std::function<bool()>& condition, int seconds) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (condition())
+            return true;
+        Sleep(5);
+    }
+    return condition();
+}
+
+bool MoveMouse(POINT screen) {
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+              Normalised(screen.x, GetSystemMetrics(SM_CXSCREEN)),
+              Normalised(screen.y, GetSystemMetrics(SM_CYSCREEN)));
+    return WaitFor([screen] {
+        POINT now;
+        return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
+    });
+}
+
+POINT CentreOf(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+void ParkMouse() {
+    MoveMouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});
+}
+
+void LeftButton(bool down) {
+    SendMouse(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+}
+
+bool ClickOn(HWND window) {
+    if (!MoveMouse(CentreOf(window)))
+        return false;
+    LeftButton(true);
+    // A button takes the mouse when pressed: once it has, everything sent
+    // before the press has been handled too.
+    bool pressed = WaitFor([window] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof(info);
+        return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
+               info.hwndCapture == window;
+    });
+    LeftButton(false);
+    return pressed;
+}
+
+void TypeKeys(const std::wstring& text) {
+    std::vector<INPUT> inputs;
+    for (wchar_t c : text) {
+        WORD key = static_cast<WORD>(VkKeyScanW(c) & 0xFF);
+        inputs.insert(inputs.end(), {KeyInput(key, false), KeyInput(key, true)});
+    }
+    Send(inputs);
+}
+
+bool WaitForForeground(HWND window) {
+    HWND root = GetAncestor(window, GA_ROOT);
+    return WaitFor([root] { return GetForegroundWindow() == root; });
+}
+
+bool PressKey(HWND window, WORD key) {
+    if (!WaitForForeground(window))
+        return false;
+    Send({KeyInput(key, false), KeyInput(key, true)});
+    return true;
+}
 
 DialogDriver::DialogDriver(const wchar_t* caption, std::function<void(HWND)> drive)
     : thread([this, caption, drive] {
-          auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-          Search search = {caption, nullptr};
-          while (!search.found && std::chrono::steady_clock::now() < deadline) {
-              EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
-              if (!search.found)
-                  Sleep(20);
-          }
-          if (!search.found)
+          HWND dialog = nullptr;
+          if (!WaitFor([&] { return (dialog = FindOwnWindow(L"#32770", caption)) != nullptr; }, 10))
               return;
           found = true;
-          drive(search.found);
+          drive(dialog);
           // A dialog the drive failed to close is closed here, so that the
           // test fails rather than waits for ever.
-          if (!WaitFor([&] { return !IsWindow(search.found); }))
-              PostMessageW(search.found, WM_CLOSE, 0, 0);
+          if (!WaitFor([&] { return !IsWindow(dialog); }))
+              PostMessageW(dialog, WM_CLOSE, 0, 0);
       }) {}
 
-DialogDriver::~DialogDriver() {
-    Join();
-}
-
-void DialogDriver::Join() {
-    if (thread.joinable())
-        thread.join();
+HWND FindOwnWindow(const wchar_t* className, const wchar_t* caption) {
+    std::vector<HWND> windows;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    for (HWND window : windows) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+            lstrcmpiW(ClassOf(window).c_str(), className) == 0 &&
+            (!caption || WindowText(window) == caption))
+            return window;
+    }
+    return nullptr;
 }
 
 std::wstring WindowText(HWND window) {
@@ -87,7 +159,6 @@ std::wstring WindowText(HWND window) {
 
 DialogContents ReadDialog(HWND dialog) {
     DialogContents contents;
-    contents.caption = WindowText(dialog);
     for (HWND child : Children(dialog)) {
         std::wstring className = ClassOf(child);
         if (lstrcmpiW(className.c_str(), L"Static") == 0 && IsWindowVisible(child))
@@ -98,33 +169,19 @@ DialogContents ReadDialog(HWND dialog) {
     return contents;
 }
 
-HWND FindButton(HWND dialog, const wchar_t* text) {
+HWND FindChild(HWND dialog, const wchar_t* className, const wchar_t* text) {
     for (HWND child : Children(dialog))
-        if (lstrcmpiW(ClassOf(child).c_str(), L"Button") == 0 && WindowText(child) == text)
-            return child;
-    return nullptr;
-}
-
-HWND FindChildOfClass(HWND dialog, const wchar_t* className) {
-    for (HWND child : Children(dialog))
-        if (lstrcmpiW(ClassOf(child).c_str(), className) == 0)
+        if (lstrcmpiW(ClassOf(child).c_str(), className) == 0 &&
+            (!text || WindowText(child) == text))
             return child;
     return nullptr;
 }
 
 bool PressButton(HWND dialog, const wchar_t* text) {
-    HWND button = FindButton(dialog, text);
-    if (!button)
-        return false;
-    SendMessageW(button, BM_CLICK, 0, 0);
-    return true;
-}
-
-bool PressKey(HWND dialog, WORD key) {
-    if (!WaitForForeground(dialog))
-        return false;
-    TapKey(key);
-    return true;
+    HWND button = FindChild(dialog, L"Button", text);
+    if (button)
+        SendMessageW(button, BM_CLICK, 0, 0);
+    return button != nullptr;
 }
 
 void TypeText(HWND edit, const std::wstring& text) {
@@ -132,26 +189,21 @@ void TypeText(HWND edit, const std::wstring& text) {
         SendMessageW(edit, WM_CHAR, c, 1);
 }
 
-void ClearEdit(HWND edit) {
-    SendMessageW(edit, EM_SETSEL, 0, -1);
-    SendMessageW(edit, WM_KEYDOWN, VK_DELETE, 1);
-    SendMessageW(edit, WM_KEYUP, VK_DELETE, static_cast<LPARAM>(0xC0000001u));
-}
-
 HWND CreateTestWindow(const wchar_t* title, WNDPROC procedure) {
-    static int classes = 0;
-    wchar_t className[32];
-    swprintf(className, 32, L"CorvaneTestWindow%d", ++classes);
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = procedure ? procedure : DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = className;
-    RegisterClassExW(&windowClass);
-    HWND window = CreateWindowExW(0, className, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 80,
-                                  640, 480, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    static const ATOM windowClass = [] {
+        WNDCLASSW registered = {};
+        registered.lpfnWndProc = DefWindowProcW;
+        registered.hInstance = GetModuleHandleW(nullptr);
+        registered.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        registered.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        registered.lpszClassName = L"CorvaneTestWindow";
+        return RegisterClassW(&registered);
+    }();
+    HWND window =
+        CreateWindowExW(0, MAKEINTATOM(windowClass), title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100,
+                        80, 640, 480, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (procedure)
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
     PumpMessages();
     return window;
 }

@@ -3,11 +3,10 @@
 // the text limits.
 #include <gtest/gtest.h>
 
-#include <cwchar>
 #include <functional>
 #include <string>
 
-#include "DialogDriver.h"
+#include "Win32Testing.h"
 #include "corvane/CMessageBox.h"
 #include "corvane/CValueRequester.h"
 
@@ -20,63 +19,57 @@ protected:
     HWND parent = nullptr;
 };
 
-const wchar_t* const RestartQuestion = L"Are you sure you want to clear the grid?";
-
-TEST_F(DialogTest, MessageBoxShowsItsTextsAndReturnsThePressedButton) {
+// Each button gives its index, Enter the first button's, Escape and the
+// close box -1. The box shows its texts, sits centred on its parent and
+// keeps the parent disabled while it is open.
+TEST_F(DialogTest, MessageBoxReturnsThePressedButtonOrMinusOne) {
+    const wchar_t* const question = L"Are you sure you want to clear the grid?";
     const wchar_t* names[] = {L"Restart level", L"Load saved game", L"Cancel"};
-    for (int pressed = 0; pressed < 3; ++pressed) {
+    const struct {
+        const char* what;
+        std::function<bool(HWND)> act;
+        int expected;
+    } cases[] = {
+        {"first", [&](HWND dialog) { return PressButton(dialog, names[0]); }, 0},
+        {"second", [&](HWND dialog) { return PressButton(dialog, names[1]); }, 1},
+        {"third", [&](HWND dialog) { return PressButton(dialog, names[2]); }, 2},
+        {"Enter", [](HWND dialog) { return PressKey(dialog, VK_RETURN); }, 0},
+        {"Escape", [](HWND dialog) { return PressKey(dialog, VK_ESCAPE); }, -1},
+        {"close box",
+         [](HWND dialog) { return PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE; }, -1},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
         DialogContents contents;
-        bool parentEnabled = true;
-        bool clicked = false;
+        bool parentEnabled = true, acted = false;
         RECT box = {}, owner = {};
         DialogDriver driver(L"Nereku Sudoku", [&](HWND dialog) {
             contents = ReadDialog(dialog);
             parentEnabled = IsWindowEnabled(parent) != FALSE;
             GetWindowRect(dialog, &box);
             GetWindowRect(parent, &owner);
-            if (pressed == 0)
+            if (&test == cases)
                 SaveScreenshot(dialog, L"MessageBox_Restart");
-            clicked = PressButton(dialog, names[pressed]);
+            acted = test.act(dialog);
         });
         CMessageBox message(parent, nullptr, nullptr);
         int result =
-            message.ShowDialog(RestartQuestion, L"Nereku Sudoku", 3, names[0], names[1], names[2]);
+            message.ShowDialog(question, L"Nereku Sudoku", 3, names[0], names[1], names[2]);
         driver.Join();
         ASSERT_TRUE(driver.found);
-        EXPECT_TRUE(clicked);
-        EXPECT_EQ(result, pressed);
-        ASSERT_EQ(contents.texts.size(), 1u);
-        EXPECT_EQ(contents.texts[0], RestartQuestion);
-        ASSERT_EQ(contents.buttons.size(), 3u);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(contents.buttons[i], names[i]);
+        EXPECT_TRUE(acted);
+        EXPECT_EQ(result, test.expected);
+        EXPECT_EQ(contents.texts, std::vector<std::wstring>{question});
+        EXPECT_EQ(contents.buttons, std::vector<std::wstring>(names, names + 3));
         EXPECT_FALSE(parentEnabled) << "the parent is disabled while the box is open";
         EXPECT_TRUE(IsWindowEnabled(parent)) << "and enabled again afterwards";
-        // Centred on the parent, within a few pixels.
         EXPECT_NEAR((box.left + box.right) / 2, (owner.left + owner.right) / 2, 2);
         EXPECT_NEAR((box.top + box.bottom) / 2, (owner.top + owner.bottom) / 2, 2);
     }
-}
-
-TEST_F(DialogTest, EnterPressesTheFirstButtonAndEscapeOrClosingGivesMinusOne) {
-    struct Case {
-        const wchar_t* what;
-        std::function<void(HWND)> act;
-        int expected;
-    } cases[] = {
-        {L"Enter", [](HWND dialog) { PressKey(dialog, VK_RETURN); }, 0},
-        {L"Escape", [](HWND dialog) { PressKey(dialog, VK_ESCAPE); }, -1},
-        {L"close box", [](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }, -1},
-    };
-    for (const Case& test : cases) {
-        DialogDriver driver(L"Edit mode", test.act);
-        CMessageBox message(parent, nullptr, nullptr);
-        int result = message.ShowDialog(L"Do you want to save the level?", L"Edit mode", 3, L"Save",
-                                        L"Don't save", L"Cancel");
-        driver.Join();
-        ASSERT_TRUE(driver.found) << std::string(test.what, test.what + wcslen(test.what));
-        EXPECT_EQ(result, test.expected) << std::string(test.what, test.what + wcslen(test.what));
-    }
+    // A button count that does not match the names shows nothing.
+    CMessageBox message(parent, nullptr, nullptr);
+    EXPECT_EQ(message.ShowDialog(L"text", L"caption", 2, L"Only one"), -1);
+    EXPECT_EQ(message.ShowDialog(L"text", L"caption", 0), -1);
 }
 
 TEST_F(DialogTest, LongTextIsWrappedAndTheBoxFitsIt) {
@@ -86,8 +79,7 @@ TEST_F(DialogTest, LongTextIsWrappedAndTheBoxFitsIt) {
         L"auto-solve it to see whether the level can be solved at all.";
     RECT textRect = {}, client = {};
     DialogDriver driver(L"No solution", [&](HWND dialog) {
-        HWND label = FindChildOfClass(dialog, L"Static");
-        GetWindowRect(label, &textRect);
+        GetWindowRect(FindChild(dialog, L"Static"), &textRect);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&textRect), 2);
         GetClientRect(dialog, &client);
         SaveScreenshot(dialog, L"MessageBox_LongText");
@@ -103,76 +95,63 @@ TEST_F(DialogTest, LongTextIsWrappedAndTheBoxFitsIt) {
     EXPECT_LE(textRect.right, client.right - 10);
 }
 
-TEST_F(DialogTest, WrongButtonCountShowsNothing) {
-    CMessageBox message(parent, nullptr, nullptr);
-    EXPECT_EQ(message.ShowDialog(L"text", L"caption", 2, L"Only one"), -1);
-    EXPECT_EQ(message.ShowDialog(L"text", L"caption", 0), -1);
-}
-
+// Typed on the keyboard and confirmed with Enter or a mouse click on OK: a
+// number out of range is replaced by the nearest bound and the box stays
+// open; Escape leaves the value as it was.
 TEST_F(DialogTest, NumberOutsideTheRangeIsCorrectedVisiblyBeforeItIsAccepted) {
-    // Typed on the keyboard and confirmed with Enter or a mouse click on OK.
-    std::wstring initial, afterHigh, afterLow;
-    bool typed = false, stillOpen = false, clickedOk = false;
+    std::vector<std::wstring> shown; // at the start, after too high, after too low
+    bool stillOpen = false;
     DialogContents contents;
     DialogDriver driver(L"Generate random level", [&](HWND dialog) {
         contents = ReadDialog(dialog);
-        HWND edit = FindChildOfClass(dialog, L"Edit");
-        initial = WindowText(edit);
+        HWND edit = FindChild(dialog, L"Edit");
+        shown.push_back(WindowText(edit));
         SaveScreenshot(dialog, L"ValueRequester_Number");
         if (!WaitForForeground(dialog))
             return;
         TypeKeys(L"99"); // replaces the selected start value
-        typed = WaitFor([&] { return WindowText(edit) == L"99"; });
+        WaitFor([&] { return WindowText(edit) == L"99"; });
         PressKey(dialog, VK_RETURN);
         WaitFor([&] { return WindowText(edit) != L"99"; });
-        afterHigh = WindowText(edit);
+        shown.push_back(WindowText(edit));
         stillOpen = IsWindowVisible(dialog) != FALSE;
         TypeKeys(L"5x"); // the number replaces the corrected one; the letter is refused
-        clickedOk = ClickOn(FindButton(dialog, L"OK"));
+        ClickOn(FindChild(dialog, L"Button", L"OK"));
         WaitFor([&] { return WindowText(edit) != L"5"; });
-        afterLow = WindowText(edit);
+        shown.push_back(WindowText(edit));
         TypeKeys(L"42");
         WaitFor([&] { return WindowText(edit) == L"42"; });
         PressKey(dialog, VK_RETURN);
     });
     CValueRequester requester(parent, false, nullptr, 0, 0xFFFF, 0, 0xFFFF);
     unsigned char count = 30;
-    bool accepted = requester.ShowDialog(L"How many squares should be revealed? [20,80]",
-                                         L"Generate random level", &count, 20, 50);
+    EXPECT_TRUE(requester.ShowDialog(L"How many squares should be revealed? [20,80]",
+                                     L"Generate random level", &count, 20, 50));
     driver.Join();
     ParkMouse();
     ASSERT_TRUE(driver.found);
-    EXPECT_EQ(initial, L"30");
-    EXPECT_TRUE(typed);
-    EXPECT_EQ(afterHigh, L"50") << "above the maximum: the maximum is put in";
+    EXPECT_EQ(shown, (std::vector<std::wstring>{L"30", L"50", L"20"}))
+        << "above the maximum the maximum is put in, below the minimum (letters refused) the "
+           "minimum";
     EXPECT_TRUE(stillOpen);
-    EXPECT_TRUE(clickedOk);
-    EXPECT_EQ(afterLow, L"20") << "below the minimum (letters refused): the minimum";
-    EXPECT_TRUE(accepted);
     EXPECT_EQ(count, 42);
     ASSERT_FALSE(contents.texts.empty());
     EXPECT_EQ(contents.texts[0], L"How many squares should be revealed? [20,80]");
-}
 
-TEST_F(DialogTest, CancelledNumberLeavesTheValue) {
-    std::wstring initial;
-    DialogDriver driver(L"Count", [&](HWND dialog) {
-        HWND edit = FindChildOfClass(dialog, L"Edit");
-        initial = WindowText(edit);
-        if (WaitForForeground(dialog))
-            TypeKeys(L"25");
-        WaitFor([&] { return WindowText(edit) == L"25"; });
+    DialogDriver cancel(L"Count", [&](HWND dialog) {
+        shown.push_back(WindowText(FindChild(dialog, L"Edit")));
         PressKey(dialog, VK_ESCAPE);
     });
-    CValueRequester requester(parent, false, nullptr, 0, 0xFFFF, 0, 0xFFFF);
-    unsigned char count = 200; // outside the range: shown as the nearest bound
+    count = 200; // outside the range: shown as the nearest bound
     EXPECT_FALSE(requester.ShowDialog(L"How many?", L"Count", &count, 20, 50));
-    driver.Join();
-    ASSERT_TRUE(driver.found);
-    EXPECT_EQ(initial, L"50");
+    cancel.Join();
+    ASSERT_TRUE(cancel.found);
+    EXPECT_EQ(shown.back(), L"50");
     EXPECT_EQ(count, 200);
 }
 
+// The text is cut at the buffer's size; OK is disabled and Enter refused
+// while the box is empty; Cancel leaves the buffer as it was.
 TEST_F(DialogTest, TextIsLimitedToTheBufferAndOkWaitsForAText) {
     std::wstring initial;
     bool okWhileEmpty = true, okWithText = false, openAfterEnter = false;
@@ -180,11 +159,14 @@ TEST_F(DialogTest, TextIsLimitedToTheBufferAndOkWaitsForAText) {
     DialogContents contents;
     DialogDriver driver(L"Save level", [&](HWND dialog) {
         contents = ReadDialog(dialog);
-        HWND edit = FindChildOfClass(dialog, L"Edit");
-        HWND ok = FindButton(dialog, L"OK");
+        HWND edit = FindChild(dialog, L"Edit");
+        HWND ok = FindChild(dialog, L"Button", L"OK");
         initial = WindowText(edit);
         SaveScreenshot(dialog, L"ValueRequester_Text");
-        ClearEdit(edit);
+        // Ctrl+A, Delete.
+        SendMessageW(edit, EM_SETSEL, 0, -1);
+        SendMessageW(edit, WM_KEYDOWN, VK_DELETE, 1);
+        SendMessageW(edit, WM_KEYUP, VK_DELETE, static_cast<LPARAM>(0xC0000001u));
         okWhileEmpty = IsWindowEnabled(ok) != FALSE;
         PressKey(dialog, VK_RETURN); // refused while empty
         // Keys are handled in order: once the "n" shows, the Enter was handled.
@@ -198,8 +180,8 @@ TEST_F(DialogTest, TextIsLimitedToTheBufferAndOkWaitsForAText) {
     });
     CValueRequester requester(parent, false, nullptr, 0, 65535, 0, 65535);
     wchar_t name[64] = L"Easy one";
-    bool accepted = requester.ShowDialog(L"Please supply the name of the level.", L"Save level",
-                                         name, 64, nullptr);
+    EXPECT_TRUE(requester.ShowDialog(L"Please supply the name of the level.", L"Save level", name,
+                                     64, nullptr));
     driver.Join();
     ASSERT_TRUE(driver.found);
     EXPECT_EQ(initial, L"Easy one");
@@ -207,24 +189,18 @@ TEST_F(DialogTest, TextIsLimitedToTheBufferAndOkWaitsForAText) {
     EXPECT_TRUE(openAfterEnter);
     EXPECT_EQ(typedLength, 63);
     EXPECT_TRUE(okWithText);
-    EXPECT_TRUE(accepted);
     EXPECT_EQ(std::wstring(name), std::wstring(63, L'n'));
-    ASSERT_EQ(contents.buttons.size(), 2u);
-    EXPECT_EQ(contents.buttons[0], L"OK");
-    EXPECT_EQ(contents.buttons[1], L"Cancel");
-}
+    EXPECT_EQ(contents.buttons, (std::vector<std::wstring>{L"OK", L"Cancel"}));
 
-TEST_F(DialogTest, CancelledTextLeavesTheBuffer) {
-    DialogDriver driver(L"Save level", [&](HWND dialog) {
-        TypeText(FindChildOfClass(dialog, L"Edit"), L"changed");
+    DialogDriver cancel(L"Save level", [&](HWND dialog) {
+        TypeText(FindChild(dialog, L"Edit"), L"changed");
         PressButton(dialog, L"Cancel");
     });
-    CValueRequester requester(parent, false, nullptr, 0, 65535, 0, 65535);
-    wchar_t name[8] = L"abc";
-    EXPECT_FALSE(requester.ShowDialog(L"Name?", L"Save level", name, 8, nullptr));
-    driver.Join();
-    ASSERT_TRUE(driver.found);
-    EXPECT_STREQ(name, L"abc");
+    wchar_t shortName[8] = L"abc";
+    EXPECT_FALSE(requester.ShowDialog(L"Name?", L"Save level", shortName, 8, nullptr));
+    cancel.Join();
+    ASSERT_TRUE(cancel.found);
+    EXPECT_STREQ(shortName, L"abc");
 }
 
 } // namespace

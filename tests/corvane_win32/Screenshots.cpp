@@ -1,43 +1,24 @@
 // Canvases, screen grabs and PNG files for the tests.
-#include "Screenshots.h"
+#include "Win32Testing.h"
 
 #include <objbase.h>
 #include <wincodec.h>
 
 #include "corvane/ComObjects.h"
 
-#include <chrono>
-#include <cstring>
 #include <vector>
 
 namespace {
 
-std::wstring ScreenshotFolder() {
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    folder = folder.substr(0, folder.find_last_of(L'\\')) + L"\\screenshots";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    return folder;
-}
-
-// The canvas as 24-bit blue-green-red rows, top-down and unpadded, as the
-// PNG encoder takes them.
-std::vector<BYTE> BgrRows(const Canvas& canvas) {
+// Writes the canvas's pixels as 24-bit blue-green-red rows, top-down and
+// unpadded, as the PNG encoder takes them.
+bool WritePng(const Canvas& canvas, const std::wstring& path) {
     std::vector<BYTE> rows;
-    rows.reserve(static_cast<size_t>(canvas.Width()) * canvas.Height() * 3);
     for (int y = 0; y < canvas.Height(); ++y)
         for (int x = 0; x < canvas.Width(); ++x) {
             COLORREF colour = canvas.At(x, y);
-            rows.push_back(GetBValue(colour));
-            rows.push_back(GetGValue(colour));
-            rows.push_back(GetRValue(colour));
+            rows.insert(rows.end(), {GetBValue(colour), GetGValue(colour), GetRValue(colour)});
         }
-    return rows;
-}
-
-bool WritePng(const Canvas& canvas, const std::wstring& path) {
-    std::vector<BYTE> rows = BgrRows(canvas);
     UINT width = static_cast<UINT>(canvas.Width());
     UINT height = static_cast<UINT>(canvas.Height());
     ComScope com;
@@ -46,28 +27,26 @@ bool WritePng(const Canvas& canvas, const std::wstring& path) {
     ComPointer<IWICBitmapEncoder> encoder;
     ComPointer<IWICBitmapFrameEncode> frame;
     WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) ||
-        FAILED(factory->CreateStream(&stream)) ||
-        FAILED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) ||
-        FAILED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) ||
-        FAILED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) ||
-        FAILED(encoder->CreateNewFrame(&frame, nullptr)) || FAILED(frame->Initialize(nullptr)) ||
-        FAILED(frame->SetSize(width, height)) || FAILED(frame->SetPixelFormat(&format)))
-        return false;
-    // The encoder may only offer a format of its own choosing instead.
-    if (!IsEqualGUID(format, GUID_WICPixelFormat24bppBGR))
-        return false;
-    return SUCCEEDED(frame->WritePixels(height, width * 3, static_cast<UINT>(rows.size()),
+    // The encoder may offer a format of its own choosing instead: refused.
+    return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                      IID_IWICImagingFactory,
+                                      reinterpret_cast<void**>(&factory))) &&
+           SUCCEEDED(factory->CreateStream(&stream)) &&
+           SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
+           SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
+           SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) &&
+           SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) &&
+           SUCCEEDED(frame->Initialize(nullptr)) && SUCCEEDED(frame->SetSize(width, height)) &&
+           SUCCEEDED(frame->SetPixelFormat(&format)) &&
+           IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) &&
+           SUCCEEDED(frame->WritePixels(height, width * 3, static_cast<UINT>(rows.size()),
                                         rows.data())) &&
            SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
 }
 
 } // namespace
 
-// ---- Canvas
-
-Canvas::Canvas(int w, int h, COLORREF fill) : width(w), height(h), dc(nullptr) {
+Canvas::Canvas(int w, int h, COLORREF fill) : width(w), height(h) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = w;
@@ -78,14 +57,10 @@ Canvas::Canvas(int w, int h, COLORREF fill) : width(w), height(h), dc(nullptr) {
     void* memory = nullptr;
     bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0));
     bits = static_cast<uint32_t*>(memory);
-    old = SelectObject(dc.Get(), bitmap.Get());
+    selected = std::make_unique<SelectedObject>(dc.Get(), bitmap.Get());
     GdiObject<HBRUSH> brush(CreateSolidBrush(fill));
     RECT all = {0, 0, w, h};
     FillRect(dc.Get(), &all, brush.Get());
-}
-
-Canvas::~Canvas() {
-    SelectObject(dc.Get(), old);
 }
 
 COLORREF Canvas::At(int x, int y) const {
@@ -106,60 +81,44 @@ bool Canvas::SameAs(const Canvas& other) const {
     return true;
 }
 
-void Canvas::PutEnlarged(const Canvas& source, int left, int top, int times) {
-    GdiFlush();
-    for (int y = 0; y < source.height * times; ++y)
-        for (int x = 0; x < source.width * times; ++x) {
-            int tx = left + x, ty = top + y;
-            if (bits && tx >= 0 && ty >= 0 && tx < width && ty < height)
-                bits[static_cast<size_t>(ty) * width + tx] =
-                    source.bits[static_cast<size_t>(y / times) * source.width + x / times];
-        }
-}
-
-// ---- Screen grabs and files
-
-void GrabScreen(Canvas& canvas, int left, int top) {
-    WindowDc screen(nullptr);
-    BitBlt(canvas.Dc(), 0, 0, canvas.Width(), canvas.Height(), screen.Get(), left, top, SRCCOPY);
-    GdiFlush();
-}
-
 std::unique_ptr<Canvas> GrabWindow(HWND window) {
     RECT rect;
     if (!GetWindowRect(window, &rect) || rect.right <= rect.left || rect.bottom <= rect.top)
         return nullptr;
-    int width = rect.right - rect.left, height = rect.bottom - rect.top;
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    auto previous = std::make_unique<Canvas>(width, height, RGB(0, 0, 0));
-    GrabScreen(*previous, rect.left, rect.top);
-    while (std::chrono::steady_clock::now() < deadline) {
-        // A window of this thread shows its painting once the thread has no
-        // more messages to handle.
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+    auto grab = [&rect] {
+        auto canvas = std::make_unique<Canvas>(rect.right - rect.left, rect.bottom - rect.top, 0);
+        WindowDc screen(nullptr);
+        BitBlt(canvas->Dc(), 0, 0, canvas->Width(), canvas->Height(), screen.Get(), rect.left,
+               rect.top, SRCCOPY);
+        return canvas;
+    };
+    // A window of this thread shows its painting once the thread has no more
+    // messages to handle.
+    std::unique_ptr<Canvas> previous = grab(), next;
+    bool steady = WaitFor([&] {
+        PumpMessages();
         Sleep(25);
-        auto next = std::make_unique<Canvas>(width, height, RGB(0, 0, 0));
-        GrabScreen(*next, rect.left, rect.top);
-        if (next->SameAs(*previous))
-            return next;
+        next = grab();
+        bool same = next->SameAs(*previous);
         previous = std::move(next);
-    }
-    return nullptr;
+        return same;
+    });
+    return steady ? std::move(previous) : nullptr;
 }
 
 std::wstring SavePng(const Canvas& canvas, const wchar_t* name) {
-    std::wstring path = ScreenshotFolder() + L"\\" + name + L".png";
-    if (!WritePng(canvas, path)) {
-        DeleteFileW(path.c_str());
-        return L"";
-    }
-    return path;
+    wchar_t program[MAX_PATH];
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    std::wstring path(program);
+    path = path.substr(0, path.find_last_of(L'\\')) + L"\\screenshots";
+    CreateDirectoryW(path.c_str(), nullptr);
+    path += std::wstring(L"\\") + name + L".png";
+    if (WritePng(canvas, path))
+        return path;
+    DeleteFileW(path.c_str());
+    return L"";
 }
 
 std::wstring SaveScreenshot(HWND window, const wchar_t* name) {

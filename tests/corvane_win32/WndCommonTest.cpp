@@ -10,7 +10,7 @@
 #include <map>
 #include <string>
 
-#include "DialogDriver.h"
+#include "Win32Testing.h"
 #include "corvane/CWndButton.h"
 #include "corvane/CWndCommon.h"
 #include "corvane/CWndToolTip.h"
@@ -31,46 +31,49 @@ void FillTable(CDataCube* table, unsigned char language) {
     table->AddRow(-1, 2, L"Ok", language == 3 ? L"Gut" : L"Fine");
 }
 
+// A window base whose pointer reports are recorded, and shown as tips for the
+// controls that have one, as the game's status bar code does.
 class TestWindow : public CWndCommon {
 public:
     using CWndCommon::mainWindow;
-    void UpdateStatusBar(HWND control) override { hovered.push_back(control); }
+    using CWndCommon::toolTip;
+    bool Initialize(int icon) {
+        bool done =
+            CWndCommon::Initialize(L"CorvaneTest", nullptr, HKEY_LOCAL_MACHINE, SettingsKey,
+                                   GetModuleHandleW(nullptr), FillTable, 7, 0, 0, 0, icon, icon, 2);
+        SetExceptionReporter(nullptr);
+        return done;
+    }
+    void UpdateStatusBar(HWND control) override {
+        hovered.push_back(control);
+        if (toolTip && tips.count(control))
+            toolTip->ShowToolTip(tips[control].c_str(), mainWindow, control);
+    }
     std::vector<HWND> hovered;
+    std::map<HWND, std::wstring> tips;
 };
-
-void SetLanguage(DWORD language) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(key, L"Language", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&language),
-                   sizeof(language));
-    RegCloseKey(key);
-}
 
 TEST(WndCommonTest, LanguageComesFromTheUsersSettingsElseFromTheCaller) {
     RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKey);
     TestWindow window;
-    ASSERT_TRUE(window.Initialize(L"CorvaneTest", nullptr, HKEY_LOCAL_MACHINE, SettingsKey,
-                                  GetModuleHandleW(nullptr), FillTable, 7, 0, 0, 0, 101, 101, 2));
+    ASSERT_TRUE(window.Initialize(101));
     EXPECT_EQ(builtLanguage, 7);
     EXPECT_STREQ(window.GetStringTable()->Get(L"Ok"), L"Fine");
     EXPECT_NE(window.GetDefaultFont(), nullptr);
 
-    SetLanguage(3);
-    ASSERT_TRUE(window.Initialize(L"CorvaneTest", nullptr, HKEY_LOCAL_MACHINE, SettingsKey,
-                                  GetModuleHandleW(nullptr), FillTable, 7, 0, 0, 0, 101, 101, 2));
+    const DWORD language = 3;
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, SettingsKey, L"Language", REG_DWORD, &language,
+                              sizeof(language)),
+              ERROR_SUCCESS);
+    ASSERT_TRUE(window.Initialize(101));
     EXPECT_EQ(builtLanguage, 3);
     EXPECT_STREQ(window.GetStringTable()->Get(L"Ok"), L"Gut");
     RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKey);
-    SetExceptionReporter(nullptr);
 }
 
 TEST(WndCommonTest, PumpReportsThePointerOnChildrenAndStopsAtQuit) {
     TestWindow window;
-    ASSERT_TRUE(window.Initialize(L"CorvaneTest", nullptr, HKEY_LOCAL_MACHINE, SettingsKey,
-                                  GetModuleHandleW(nullptr), FillTable, 7, 0, 0, 0, 0, 0, 2));
-    SetExceptionReporter(nullptr);
+    ASSERT_TRUE(window.Initialize(0));
     window.mainWindow = CreateTestWindow(L"Pump", nullptr);
     HWND combo =
         CreateWindowExW(0, L"ComboBox", L"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 10, 10, 100,
@@ -80,79 +83,42 @@ TEST(WndCommonTest, PumpReportsThePointerOnChildrenAndStopsAtQuit) {
     PostMessageW(window.mainWindow, WM_MOUSEMOVE, 0, MAKELPARAM(300, 300));
     PostMessageW(combo, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); // back again
     EXPECT_TRUE(window.OperateMessagePump(nullptr));
-    ASSERT_EQ(window.hovered.size(), 2u);
-    EXPECT_EQ(window.hovered[0], combo);
-    EXPECT_EQ(window.hovered[1], combo);
+    EXPECT_EQ(window.hovered, (std::vector<HWND>{combo, combo}));
 
     PostQuitMessage(0);
     EXPECT_FALSE(window.OperateMessagePump(nullptr));
     DestroyWindow(window.mainWindow);
 }
 
-// A window whose buttons show tips, as the game's status bar code does.
-class TipWindow : public CWndCommon {
-public:
-    using CWndCommon::mainWindow;
-    using CWndCommon::toolTip;
-    void UpdateStatusBar(HWND control) override {
-        if (toolTip && tips.count(control))
-            toolTip->ShowToolTip(tips[control].c_str(), mainWindow, control);
-    }
-    std::map<HWND, std::wstring> tips;
-};
-
-BOOL CALLBACK MatchToolTip(HWND window, LPARAM parameter) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t className[32] = L"";
-    GetClassNameW(window, className, 32);
-    if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-        lstrcmpiW(className, TOOLTIPS_CLASSW) == 0) {
-        *reinterpret_cast<HWND*>(parameter) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The visible tool tip window of this process, if any.
-HWND VisibleToolTip() {
-    HWND found = nullptr;
-    EnumWindows(MatchToolTip, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 TEST(WndCommonTest, ToolTipAppearsWhenThePointerRestsOnAButton) {
-    TipWindow window;
-    ASSERT_TRUE(window.Initialize(L"CorvaneTest", nullptr, HKEY_LOCAL_MACHINE, SettingsKey,
-                                  GetModuleHandleW(nullptr), FillTable, 7, 0, 0, 0, 0, 0, 2));
-    SetExceptionReporter(nullptr);
+    TestWindow window;
+    ASSERT_TRUE(window.Initialize(0));
     window.mainWindow = CreateTestWindow(L"Tips", nullptr);
-    CWndButton newLevel, restart;
-    RECT first = {20, 20, 52, 52}, second = {60, 20, 92, 52};
-    ASSERT_TRUE(newLevel.Initialize(GetModuleHandleW(nullptr), window.mainWindow, false, nullptr,
-                                    nullptr, nullptr, &first));
-    ASSERT_TRUE(restart.Initialize(GetModuleHandleW(nullptr), window.mainWindow, false, nullptr,
-                                   nullptr, nullptr, &second));
+    CWndButton buttons[2];
     CPicture pictures[2];
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 2; ++i) {
+        RECT place = {20 + 40 * i, 20, 52 + 40 * i, 52};
+        ASSERT_TRUE(buttons[i].Initialize(GetModuleHandleW(nullptr), window.mainWindow, false,
+                                          nullptr, nullptr, nullptr, &place));
         if (pictures[i].CreatePictureFromResource(GetModuleHandleW(nullptr), 102 + i, L"Picture"))
-            (i ? restart : newLevel)
-                .SetBackground(&pictures[i], RGB(64, 96, 160), &pictures[i], RGB(64, 96, 160), 2,
-                               false, false, true);
-    window.tips[newLevel.GetWindow()] = L"New level";
-    window.tips[restart.GetWindow()] = L"Restart level";
+            buttons[i].SetBackground(&pictures[i], RGB(64, 96, 160), &pictures[i], RGB(64, 96, 160),
+                                     2, false, false, true);
+    }
+    HWND newLevel = buttons[0].GetWindow(), restart = buttons[1].GetWindow();
+    window.tips[newLevel] = L"New level";
+    window.tips[restart] = L"Restart level";
     window.toolTip = new CWndToolTip(50, window.GetDefaultFont(), HKEY_LOCAL_MACHINE);
     ParkMouse();
 
     // Rests on a button until its tip shows, running the window's pump.
-    auto tipOver = [&](const CWndButton& button) {
+    auto tipOver = [&](HWND button) {
         std::wstring shown;
-        EXPECT_TRUE(MoveMouse(CentreOf(button.GetWindow())));
+        EXPECT_TRUE(MoveMouse(CentreOf(button)));
         WaitFor([&] {
             window.OperateMessagePump(nullptr);
-            HWND tip = VisibleToolTip();
+            HWND tip = FindOwnWindow(TOOLTIPS_CLASSW);
             shown = tip == window.toolTip->GetWindow() ? WindowText(tip) : L"";
-            return !shown.empty() && shown == window.tips[button.GetWindow()];
+            return !shown.empty() && shown == window.tips[button];
         });
         return shown;
     };
@@ -161,11 +127,11 @@ TEST(WndCommonTest, ToolTipAppearsWhenThePointerRestsOnAButton) {
     ASSERT_NE(tip, nullptr);
     RECT tipRect = {}, buttonRect = {};
     GetWindowRect(tip, &tipRect);
-    GetWindowRect(newLevel.GetWindow(), &buttonRect);
+    GetWindowRect(newLevel, &buttonRect);
     EXPECT_LT(std::abs(tipRect.top - buttonRect.bottom), 60) << "near the button";
     EXPECT_FALSE(SaveScreenshot(window.mainWindow, L"ToolTip").empty());
     EXPECT_EQ(tipOver(restart), L"Restart level");
-    window.tips[newLevel.GetWindow()] = L"Generate random level";
+    window.tips[newLevel] = L"Generate random level";
     EXPECT_EQ(tipOver(newLevel), L"Generate random level") << "a repeated call changes the text";
     EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 2) << "one tool per control";
 
@@ -178,9 +144,10 @@ TEST(WndCommonTest, ToolTipAppearsWhenThePointerRestsOnAButton) {
 }
 
 TEST(WndCommonTest, ExceptionReportShowsTheFourValues) {
-    DialogContents contents;
+    std::wstring all;
     DialogDriver driver(L"Unexpected error", [&](HWND dialog) {
-        contents = ReadDialog(dialog);
+        for (const std::wstring& text : ReadDialog(dialog).texts)
+            all += text + L"\n";
         SaveScreenshot(dialog, L"ExceptionReport");
         PressKey(dialog, VK_RETURN);
     });
@@ -190,13 +157,10 @@ TEST(WndCommonTest, ExceptionReportShowsTheFourValues) {
     SetExceptionReporter(nullptr);
     driver.Join();
     ASSERT_TRUE(driver.found);
-    std::wstring all;
-    for (const std::wstring& text : contents.texts)
-        all += text + L"\n";
-    EXPECT_NE(all.find(L"CNerekuSudoku"), std::wstring::npos) << "the source";
-    EXPECT_NE(all.find(L"1234"), std::wstring::npos) << "the line";
-    EXPECT_NE(all.find(L"CheckSolution_IsCorrect(void)"), std::wstring::npos) << "the signature";
-    EXPECT_NE(all.find(L"Sat Jun  1 12:00:00 2025"), std::wstring::npos) << "the time stamp";
+    // The source, the line, the signature and the time stamp.
+    for (const wchar_t* value :
+         {L"CNerekuSudoku", L"1234", L"CheckSolution_IsCorrect(void)", L"Sat Jun  1 12:00:00 2025"})
+        EXPECT_NE(all.find(value), std::wstring::npos) << testing::PrintToString(value);
 }
 
 // ---- Win32Helpers
@@ -204,49 +168,42 @@ TEST(WndCommonTest, ExceptionReportShowsTheFourValues) {
 TEST(Win32HelpersTest, GetFilesFromDirNeverPassesTheMaximum) {
     wchar_t folder[MAX_PATH];
     GetTempPathW(MAX_PATH, folder);
-    std::wstring root = std::wstring(folder) + L"corvane_files_test";
+    const std::wstring root = std::wstring(folder) + L"corvane_files_test";
     CreateDirectoryW(root.c_str(), nullptr);
     CreateDirectoryW((root + L"\\folder.lvl").c_str(), nullptr); // a folder, not a file
-    for (int i = 0; i < 7; ++i) {
-        std::wstring name = root + L"\\level" + std::to_wstring(i) + L".lvl";
+    std::vector<std::wstring> files = {root + L"\\notes.txt"};
+    for (int i = 0; i < 7; ++i)
+        files.push_back(root + L"\\level" + std::to_wstring(i) + L".lvl");
+    for (const std::wstring& file : files)
         CloseHandle(
-            CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    }
-    CloseHandle(CreateFileW((root + L"\\notes.txt").c_str(), GENERIC_WRITE, 0, nullptr,
-                            CREATE_ALWAYS, 0, nullptr));
+            CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
 
-    wchar_t names[6][MAX_PATH];
+    wchar_t names[20][MAX_PATH];
     for (auto& name : names)
         wcscpy(name, L"untouched");
     EXPECT_EQ(GetFilesFromDir(root.c_str(), names, 5, L"*.lvl"), 5);
     EXPECT_STREQ(names[5], L"untouched");
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(std::wstring(names[i]).substr(0, 5), L"level") << names[i];
+    EXPECT_EQ(GetFilesFromDir(root.c_str(), names, 20, L"*.lvl"), 7);
+    EXPECT_EQ(GetFilesFromDir((root + L"\\missing").c_str(), names, 20, L"*.lvl"), 0);
+    EXPECT_EQ(GetFilesFromDir(root.c_str(), names, 0, L"*.lvl"), 0);
 
-    wchar_t all[20][MAX_PATH];
-    EXPECT_EQ(GetFilesFromDir(root.c_str(), all, 20, L"*.lvl"), 7);
-    EXPECT_EQ(GetFilesFromDir((root + L"\\missing").c_str(), all, 20, L"*.lvl"), 0);
-    EXPECT_EQ(GetFilesFromDir(root.c_str(), all, 0, L"*.lvl"), 0);
-
-    for (int i = 0; i < 7; ++i)
-        DeleteFileW((root + L"\\level" + std::to_wstring(i) + L".lvl").c_str());
-    DeleteFileW((root + L"\\notes.txt").c_str());
+    for (const std::wstring& file : files)
+        DeleteFileW(file.c_str());
     RemoveDirectoryW((root + L"\\folder.lvl").c_str());
     RemoveDirectoryW(root.c_str());
 }
 
 TEST(Win32HelpersTest, RectangleHelpers) {
+    auto corners = [](const RECT& rect) {
+        return std::vector<LONG>{rect.left, rect.top, rect.right, rect.bottom};
+    };
     RECT rect;
-    InitRect(&rect, 10, 20, 30, 40);
-    EXPECT_EQ(rect.left, 10);
-    EXPECT_EQ(rect.top, 20);
-    EXPECT_EQ(rect.right, 40);
-    EXPECT_EQ(rect.bottom, 60);
+    InitRect(&rect, 10, 20, 30, 40); // left, top, width, height
+    EXPECT_EQ(corners(rect), (std::vector<LONG>{10, 20, 40, 60}));
     MoveRect(&rect, 30, -5);
-    EXPECT_EQ(rect.left, 40);
-    EXPECT_EQ(rect.top, 15);
-    EXPECT_EQ(rect.right, 70);
-    EXPECT_EQ(rect.bottom, 55);
+    EXPECT_EQ(corners(rect), (std::vector<LONG>{40, 15, 70, 55}));
 }
 
 } // namespace

@@ -22,13 +22,15 @@ namespace {
 // ---- Random boards. The draws use the generator's raw output only, so a
 // seed gives the same boards with every standard library.
 
-class Rng {
-public:
+struct Rng {
     explicit Rng(uint32_t seed) : engine(seed) {}
     int Below(int n) { return static_cast<int>(engine() % static_cast<uint32_t>(n)); }
     bool Chance(int percent) { return Below(100) < percent; }
-
-private:
+    template <typename T, size_t N> void Shuffle(T (&items)[N]) {
+        for (int i = static_cast<int>(N) - 1; i > 0; --i) {
+            std::swap(items[i], items[Below(i + 1)]);
+        }
+    }
     std::mt19937 engine;
 };
 
@@ -37,16 +39,12 @@ private:
 // mirrored on the diagonal.
 std::string RandomSolvedGrid(Rng& rng) {
     auto shuffledLines = [&rng]() {
-        int bands[3] = {0, 1, 2};
         std::vector<int> order;
-        for (int i = 2; i > 0; --i) {
-            std::swap(bands[i], bands[rng.Below(i + 1)]);
-        }
+        int bands[3] = {0, 1, 2};
+        rng.Shuffle(bands);
         for (int band : bands) {
             int lines[3] = {0, 1, 2};
-            for (int i = 2; i > 0; --i) {
-                std::swap(lines[i], lines[rng.Below(i + 1)]);
-            }
+            rng.Shuffle(lines);
             for (int line : lines) {
                 order.push_back(3 * band + line);
             }
@@ -54,25 +52,20 @@ std::string RandomSolvedGrid(Rng& rng) {
         return order;
     };
     char names[9] = {'1', '2', '3', '4', '5', '6', '7', '8', '9'};
-    for (int i = 8; i > 0; --i) {
-        std::swap(names[i], names[rng.Below(i + 1)]);
-    }
+    rng.Shuffle(names);
     const std::vector<int> rows = shuffledLines();
     const std::vector<int> columns = shuffledLines();
     const bool mirrored = rng.Chance(50);
     std::string grid(kSquareCount, '0');
-    for (int r = 0; r < 9; ++r) {
-        for (int c = 0; c < 9; ++c) {
-            const int from =
-                mirrored ? SquareIndex(columns[c], rows[r]) : SquareIndex(rows[r], columns[c]);
-            grid[SquareIndex(r, c)] = names[kSolvedGrid[from] - '1'];
-        }
+    for (int i = 0; i < kSquareCount; ++i) {
+        const int r = rows[RowOf(i)], c = columns[ColumnOf(i)];
+        grid[i] = names[kSolvedGrid[mirrored ? SquareIndex(c, r) : SquareIndex(r, c)] - '1'];
     }
     return grid;
 }
 
-// The engine's board as the usual puzzle: `grid`'s digits where `keep` says
-// so, the other squares empty.
+// The engine's board as the usual puzzle: `grid`'s digits on about
+// `keepPercent` of the squares, the other squares empty.
 void SetGivens(CNerekuEngine& engine, const std::string& grid, Rng& rng, int keepPercent) {
     engine.ResetGrid();
     engine.levelHasEdges = false;
@@ -94,27 +87,17 @@ void AddSigns(CNerekuEngine& engine, const std::string& grid, Rng& rng, int perc
             if (other < kSquareCount && (other == i + 9 || ColumnOf(other) != 0) &&
                 BlockOf(RowOf(i), ColumnOf(i)) == BlockOf(RowOf(other), ColumnOf(other)) &&
                 rng.Chance(percent)) {
-                if (grid[i] < grid[other]) {
-                    PlaceSign(engine, i, other);
-                } else {
-                    PlaceSign(engine, other, i);
-                }
+                grid[i] < grid[other] ? PlaceSign(engine, i, other) : PlaceSign(engine, other, i);
             }
         }
     }
     for (int n = 0; n < faults; ++n) {
-        const int i = rng.Below(kSquareCount);
-        switch (rng.Below(3)) {
-        case 0: // reversed: the two bits of every pair swapped
-            engine.edgeMasks[i] = static_cast<EdgeMask>(((engine.edgeMasks[i] & 0xAA) >> 1) |
-                                                        ((engine.edgeMasks[i] & 0x55) << 1));
-            break;
-        case 1:
-            engine.edgeMasks[i] = 0;
-            break;
-        default:
-            engine.edgeMasks[i] |= static_cast<EdgeMask>(1u << rng.Below(8));
-            break;
+        EdgeMask& mask = engine.edgeMasks[rng.Below(kSquareCount)];
+        const int kind = rng.Below(3);
+        if (kind == 0) { // reversed: the two bits of every pair swapped
+            mask = static_cast<EdgeMask>(((mask & 0xAA) >> 1) | ((mask & 0x55) << 1));
+        } else {
+            mask = static_cast<EdgeMask>(kind == 1 ? 0 : mask | (1u << rng.Below(8)));
         }
     }
     engine.levelHasEdges = rng.Chance(85);
@@ -173,68 +156,34 @@ std::string Bytes(const void* data, size_t length) {
 
 // ---- The two searches side by side.
 
-struct Outcome {
-    std::vector<std::string> rows; // every stored value, all its bytes
-    std::string board;             // the square block left behind
-};
-
-Outcome Run(const CNerekuEngine& start, unsigned char depth, int limit, bool fast, int rowsBefore) {
-    CNerekuEngine engine;
-    CopyBoard(start, engine);
-    engine.solutions.DeleteRow(-1);
-    for (int n = 0; n < rowsBefore; ++n) {
-        engine.solutions.AddRow(-1, 0);
-    }
-    if (fast) {
-        engine.SolveLevel_Iter(depth, limit);
-    } else {
-        engine.SolveLevel_IterPlain(depth, limit);
-    }
-    Outcome outcome;
-    for (int row = 0; row < engine.solutions.GetRowCount(); ++row) {
-        const void* value = engine.solutions.GetValue(row, 0, nullptr, true);
-        outcome.rows.push_back(
-            value != nullptr ? Bytes(value, engine.solutions.GetColumnLen(row, 0)) : "");
-    }
-    outcome.board = Bytes(engine.squares, kSquareImageSize);
-    return outcome;
-}
-
-// Runs both searches on the board; returns how many solutions they stored.
-size_t ExpectSameSearch(const CNerekuEngine& start, unsigned char depth, int limit,
-                        const std::string& what, int rowsBefore = 0) {
-    const Outcome fast = Run(start, depth, limit, true, rowsBefore);
-    const Outcome plain = Run(start, depth, limit, false, rowsBefore);
-    const std::string where = what + " (depth " + std::to_string(depth) + ", limit " +
-                              std::to_string(limit) + ")\n" + RenderBoard(start);
-    EXPECT_EQ(fast.rows.size(), plain.rows.size()) << where;
-    for (size_t row = 0; row < std::min(fast.rows.size(), plain.rows.size()); ++row) {
-        if (fast.rows[row] != plain.rows[row]) {
-            ADD_FAILURE() << "solution " << row << " differs: " << where;
-            break;
+// Runs both searches on the board, each on a copy with `rowsBefore` rows in
+// its list already; compares every stored value, all its bytes, and the
+// square block left behind. Returns how many solutions they stored.
+size_t ExpectSameSearch(const CNerekuEngine& start, int depth, int limit, const std::string& what,
+                        int rowsBefore = 0) {
+    auto run = [&](bool fast) {
+        CNerekuEngine engine;
+        CopyBoard(start, engine);
+        engine.solutions.DeleteRow(-1);
+        for (int n = 0; n < rowsBefore; ++n) {
+            engine.solutions.AddRow(-1, 0);
         }
-    }
-    EXPECT_TRUE(fast.board == plain.board) << "the board left behind differs: " << where;
-    return plain.rows.size();
-}
-
-// Up to `wanted` puzzles spread evenly over a collection file ('#' lines are
-// comments, CRLF endings, anything after the 81 characters ignored).
-std::vector<std::string> ReadPuzzles(const char* name, size_t wanted) {
-    std::ifstream file(std::string(NEREKU_TEST_DATA_DIR) + "/" + name);
-    std::vector<std::string> all;
-    std::string line;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line[0] != '#' && line.size() >= 81) {
-            all.push_back(line.substr(0, 81));
+        const auto shallow = static_cast<unsigned char>(depth);
+        fast ? engine.SolveLevel_Iter(shallow, limit) : engine.SolveLevel_IterPlain(shallow, limit);
+        std::vector<std::string> outcome;
+        for (int row = 0; row < engine.solutions.GetRowCount(); ++row) {
+            const void* value = engine.solutions.GetValue(row, 0, nullptr, true);
+            outcome.push_back(value ? Bytes(value, engine.solutions.GetColumnLen(row, 0)) : "");
         }
-    }
-    std::vector<std::string> picked;
-    const size_t step = std::max<size_t>(1, all.size() / std::max<size_t>(1, wanted));
-    for (size_t i = 0; i < all.size() && picked.size() < wanted; i += step) {
-        picked.push_back(all[i]);
-    }
-    return picked;
+        outcome.push_back(Bytes(engine.squares, kSquareImageSize));
+        return outcome;
+    };
+    const auto fast = run(true), plain = run(false);
+    EXPECT_TRUE(fast == plain) << fast.size() - 1 << " and " << plain.size() - 1
+                               << " solutions (fast, plain), or the board left behind differs: "
+                               << what << " (depth " << depth << ", limit " << limit << ")\n"
+                               << RenderBoard(start);
+    return plain.size() - 1;
 }
 
 // ---- The compact rules against the member rules.
@@ -245,71 +194,51 @@ public:
     using CNerekuEngine::PropagateUntilStable;
 };
 
-std::string CompactImage(const CompactBoard& board, const CNerekuEngine& engine) {
-    Square squares[kSquareCount];
-    std::memcpy(squares, engine.squares, sizeof(squares));
-    StoreCompactBoard(board, squares);
-    return Bytes(squares, kSquareImageSize);
-}
-
-// Applies one rule both ways to the same board and compares board and result.
-template <typename Member, typename Compact>
-void ExpectSameRule(const CNerekuEngine& start, const char* name, Member member, Compact compact) {
-    EngineProbe engine;
-    CopyBoard(start, engine);
-    CompactBoard board;
-    LoadCompactBoard(engine.squares, board);
-    const CompactSolver solver(engine.edgeMasks, engine.levelHasEdges);
-    const bool compactChanged = compact(solver, board);
-    const bool memberChanged = member(engine);
-    EXPECT_EQ(compactChanged, memberChanged) << name << "\n" << RenderBoard(start);
-    EXPECT_TRUE(CompactImage(board, engine) == Bytes(engine.squares, kSquareImageSize))
-        << name << "\n"
-        << RenderBoard(start);
-}
-
+// Applies each rule both ways to the same board and compares board and
+// result; then the checks and the choice of the square to branch on, with the
+// board just loaded and stored again.
 void ExpectSameRules(const CNerekuEngine& start) {
-    ExpectSameRule(
-        start, "single numbers",
-        [](EngineProbe& e) { return e.SolveLevel_SetSingleNumbersToDetermined(); },
-        [](const CompactSolver& s, CompactBoard& b) { return s.SetSingleNumbers(b); });
-    ExpectSameRule(
-        start, "marking off",
-        [](EngineProbe& e) { return e.SolveLevel_MarkOffNeighboursOfDeterminedNumbers(); },
-        [](const CompactSolver& s, CompactBoard& b) { return s.MarkOffNeighbours(b); });
-    ExpectSameRule(
-        start, "unique numbers",
-        [](EngineProbe& e) { return e.SolveLevel_SetUniqueNumbersToDetermined(); },
-        [](const CompactSolver& s, CompactBoard& b) { return s.SetUniqueNumbers(b); });
-    ExpectSameRule(
-        start, "sign limits",
-        [](EngineProbe& e) { return e.SolveLevel_MarkOffEdgeLimitedNumbers(); },
-        [](const CompactSolver& s, CompactBoard& b) { return s.MarkOffEdgeLimited(b); });
-    ExpectSameRule(
-        start, "propagation",
-        [](EngineProbe& e) {
-            e.PropagateUntilStable();
-            return true;
-        },
-        [](const CompactSolver& s, CompactBoard& b) {
-            s.Propagate(b);
-            return true;
-        });
-
-    EngineProbe engine;
-    CopyBoard(start, engine);
-    CompactBoard board;
-    LoadCompactBoard(engine.squares, board);
-    const CompactSolver solver(engine.edgeMasks, engine.levelHasEdges);
-    EXPECT_EQ(solver.IsCorrect(board), engine.CheckSolution_IsCorrect()) << RenderBoard(start);
-    EXPECT_EQ(solver.IsPossible(board), engine.CheckSolution_IsPossible()) << RenderBoard(start);
-    int index = -1;
-    unsigned char row = 99;
-    unsigned char column = 99;
-    EXPECT_EQ(CompactSolver::FindLowest(board, &index),
-              engine.SolveLevel_FindLowestPossibleSquares(&row, &column));
-    if (index >= 0) {
-        EXPECT_EQ(index, SquareIndex(row, column)) << RenderBoard(start);
+    const struct {
+        const char* name;
+        bool (CNerekuEngine::*member)();
+        bool (CompactSolver::*compact)(CompactBoard&) const;
+    } rules[] = {{"single numbers", &CNerekuEngine::SolveLevel_SetSingleNumbersToDetermined,
+                  &CompactSolver::SetSingleNumbers},
+                 {"marking off", &CNerekuEngine::SolveLevel_MarkOffNeighboursOfDeterminedNumbers,
+                  &CompactSolver::MarkOffNeighbours},
+                 {"unique numbers", &CNerekuEngine::SolveLevel_SetUniqueNumbersToDetermined,
+                  &CompactSolver::SetUniqueNumbers},
+                 {"sign limits", &CNerekuEngine::SolveLevel_MarkOffEdgeLimitedNumbers,
+                  &CompactSolver::MarkOffEdgeLimited},
+                 {"propagation", nullptr, nullptr},
+                 {"checks", nullptr, nullptr}};
+    for (const auto& rule : rules) {
+        const std::string where = std::string(rule.name) + "\n" + RenderBoard(start);
+        EngineProbe engine;
+        CopyBoard(start, engine);
+        CompactBoard board;
+        LoadCompactBoard(engine.squares, board);
+        const CompactSolver solver(engine.edgeMasks, engine.levelHasEdges);
+        if (rule.member) {
+            const bool compactChanged = (solver.*rule.compact)(board);
+            EXPECT_EQ(compactChanged, (engine.*rule.member)()) << where;
+        } else if (rule.name[0] == 'p') {
+            solver.Propagate(board);
+            engine.PropagateUntilStable();
+        } else {
+            EXPECT_EQ(solver.IsCorrect(board), engine.CheckSolution_IsCorrect()) << where;
+            EXPECT_EQ(solver.IsPossible(board), engine.CheckSolution_IsPossible()) << where;
+            int index = -1;
+            unsigned char row = 99, column = 99;
+            EXPECT_EQ(CompactSolver::FindLowest(board, &index),
+                      engine.SolveLevel_FindLowestPossibleSquares(&row, &column));
+            EXPECT_TRUE(index < 0 || index == SquareIndex(row, column)) << where;
+        }
+        Square squares[kSquareCount];
+        std::memcpy(squares, engine.squares, sizeof(squares)); // keeps `fixed`
+        StoreCompactBoard(board, squares);
+        EXPECT_TRUE(Bytes(squares, kSquareImageSize) == Bytes(engine.squares, kSquareImageSize))
+            << where;
     }
 }
 
@@ -319,32 +248,26 @@ void ExpectSameRules(const CNerekuEngine& start) {
 
 TEST(CompactRules, MatchTheMemberRulesOnRandomBoards) {
     Rng rng(20240611);
-    for (int n = 0; n < 600; ++n) {
+    for (int n = 0; n < 600 && !HasFailure(); ++n) {
         CNerekuEngine engine;
         const std::string grid = RandomSolvedGrid(rng);
-        switch (n % 3) {
-        case 0:
+        if (n % 3 == 0) {
             RandomValues(engine, rng);
-            break;
-        case 1:
+        } else if (n % 3 == 1) {
             SetGivens(engine, grid, rng, 20 + rng.Below(60));
             AddSigns(engine, grid, rng, 50, rng.Below(4));
             Damage(engine, rng, 20, rng.Below(3), rng.Below(6));
-            break;
-        default:
+        } else {
             SetGivens(engine, grid, rng, 100 - rng.Below(12)); // nearly full boards
             AddSigns(engine, grid, rng, 30, rng.Below(3));
             Damage(engine, rng, 5, rng.Below(2), rng.Below(3));
-            break;
         }
         ExpectSameRules(engine);
-        if (HasFailure()) {
-            return;
-        }
     }
 }
 
-// Boards outside the usual ranges go to the search on the squares.
+// Boards outside the usual ranges go to the search on the squares, and still
+// give the same results through SolveLevel_Iter.
 TEST(CompactRules, OnlyUsualValuesFit) {
     CNerekuEngine engine;
     EXPECT_TRUE(FitsCompactBoard(engine.squares));
@@ -357,7 +280,6 @@ TEST(CompactRules, OnlyUsualValuesFit) {
     engine.squares[40].fixed = 7;
     EXPECT_FALSE(FitsCompactBoard(engine.squares));
 
-    // Such boards still give the same results through SolveLevel_Iter.
     std::string puzzle = kSolvedGrid;
     for (int i = 0; i < kSquareCount; i += 4) {
         puzzle[i] = '.';
@@ -368,18 +290,6 @@ TEST(CompactRules, OnlyUsualValuesFit) {
     engine.squares[12].number = 11; // never complete: the search must stop on its own
     ExpectSameSearch(engine, 255, 3, "a number of 11");
     ExpectSameSearch(engine, 2, 3, "a number of 11");
-}
-
-// Every board in and out of the compact form comes back as it was.
-TEST(CompactRules, LoadAndStoreKeepTheSquares) {
-    Rng rng(7);
-    for (int n = 0; n < 50; ++n) {
-        CNerekuEngine engine;
-        RandomValues(engine, rng);
-        CompactBoard board;
-        LoadCompactBoard(engine.squares, board);
-        EXPECT_TRUE(CompactImage(board, engine) == Bytes(engine.squares, kSquareImageSize));
-    }
 }
 
 // A unit with a digit that no square can take has no completion: the search
@@ -408,7 +318,7 @@ TEST(FastSearch, EmptyGridAtEveryLimitAndDepth) {
     CNerekuEngine engine;
     for (int limit : {0, 1, 3, 100}) {
         for (int depth : {0, 1, 255}) {
-            ExpectSameSearch(engine, static_cast<unsigned char>(depth), limit, "empty grid");
+            ExpectSameSearch(engine, depth, limit, "empty grid");
         }
     }
     // The limit counts the rows already in the list.
@@ -416,53 +326,59 @@ TEST(FastSearch, EmptyGridAtEveryLimitAndDepth) {
     ExpectSameSearch(engine, 255, -5, "empty grid, negative limit");
 }
 
-TEST(FastSearch, SeventeenGivenPuzzles) {
-    const std::vector<std::string> puzzles = ReadPuzzles("puzzles2_17_clue.txt", 150);
-    if (puzzles.empty()) {
+// Puzzles spread evenly over a collection file ('#' lines are comments, CRLF
+// endings, anything after the 81 characters ignored), each searched to the
+// depth and limit the collection's entry gives for its place in the list.
+struct Collection {
+    const char* file;
+    size_t wanted;
+    int (*depth)(size_t n);
+    int (*limit)(size_t n);
+};
+
+class FastSearchCollection : public testing::TestWithParam<Collection> {};
+
+TEST_P(FastSearchCollection, SameAsThePlainSearch) {
+    const Collection& set = GetParam();
+    std::ifstream file(std::string(NEREKU_TEST_DATA_DIR) + "/" + set.file);
+    std::vector<std::string> all;
+    for (std::string line; std::getline(file, line);) {
+        if (!line.empty() && line[0] != '#' && line.size() >= 81) {
+            all.push_back(line.substr(0, 81));
+        }
+    }
+    if (all.empty()) {
         GTEST_SKIP() << "puzzle data not found";
     }
-    for (size_t n = 0; n < puzzles.size(); ++n) {
+    const size_t step = std::max<size_t>(1, all.size() / set.wanted);
+    for (size_t n = 0; n * step < all.size() && n < set.wanted; ++n) {
         CNerekuEngine engine;
-        ASSERT_TRUE(LoadPuzzleDigits(engine, puzzles[n])) << puzzles[n];
-        ExpectSameSearch(engine, n % 10 == 0 ? 2 : 255, n % 7 == 0 ? 1 : 100, puzzles[n]);
+        ASSERT_TRUE(LoadPuzzleDigits(engine, all[n * step])) << all[n * step];
+        ExpectSameSearch(engine, set.depth(n), set.limit(n), all[n * step]);
     }
 }
 
 // The hardest puzzles cost the search on the squares tens of milliseconds
-// each, so most are searched only a few branching levels deep.
-TEST(FastSearch, HardestPuzzles) {
-    const std::vector<std::string> puzzles = ReadPuzzles("puzzles6_forum_hardest_1106.txt", 375);
-    if (puzzles.empty()) {
-        GTEST_SKIP() << "puzzle data not found";
-    }
-    for (size_t n = 0; n < puzzles.size(); ++n) {
-        CNerekuEngine engine;
-        ASSERT_TRUE(LoadPuzzleDigits(engine, puzzles[n])) << puzzles[n];
-        const bool whole = n % 40 == 0;
-        ExpectSameSearch(engine, whole ? 255 : static_cast<unsigned char>(1 + n % 4),
-                         n % 2 == 0 ? 100 : 1, puzzles[n]);
-    }
-}
-
-// Puzzles with no solution and with hundreds of them.
-TEST(FastSearch, PuzzlesWithKnownCounts) {
-    const std::vector<std::string> puzzles = ReadPuzzles("tdoku_test_puzzles_with_counts.txt", 100);
-    if (puzzles.empty()) {
-        GTEST_SKIP() << "puzzle data not found";
-    }
-    for (const std::string& puzzle : puzzles) {
-        CNerekuEngine engine;
-        ASSERT_TRUE(LoadPuzzleDigits(engine, puzzle)) << puzzle;
-        ExpectSameSearch(engine, 255, 100, puzzle);
-    }
-}
+// each, so most are searched only a few branching levels deep. The counted
+// puzzles include some with no solution and some with hundreds.
+INSTANTIATE_TEST_SUITE_P(
+    Puzzles, FastSearchCollection,
+    testing::Values(
+        Collection{"puzzles2_17_clue.txt", 150, [](size_t n) { return n % 10 == 0 ? 2 : 255; },
+                   [](size_t n) { return n % 7 == 0 ? 1 : 100; }},
+        Collection{"puzzles6_forum_hardest_1106.txt", 375,
+                   [](size_t n) { return n % 40 == 0 ? 255 : static_cast<int>(1 + n % 4); },
+                   [](size_t n) { return n % 2 == 0 ? 100 : 1; }},
+        Collection{"tdoku_test_puzzles_with_counts.txt", 100, [](size_t) { return 255; },
+                   [](size_t) { return 100; }}));
 
 // Sign levels: givens and signs of a random grid, with the damage a player
-// or a file can do, searched with and without the sign rule.
-TEST(FastSearch, RandomBoardsWithSigns) {
+// or a file can do, searched with and without the sign rule; and boards of
+// any values in range, most of them broken from the start.
+TEST(FastSearch, RandomBoardsWithSignsAndRandomValues) {
     Rng rng(1106);
     size_t solved = 0;
-    for (int n = 0; n < 300; ++n) {
+    for (int n = 0; n < 300 && !HasFailure(); ++n) {
         CNerekuEngine engine;
         const std::string grid = RandomSolvedGrid(rng);
         SetGivens(engine, grid, rng, n % 4 == 0 ? 10 + rng.Below(20) : 30 + rng.Below(40));
@@ -471,27 +387,14 @@ TEST(FastSearch, RandomBoardsWithSigns) {
             Damage(engine, rng, 4, rng.Chance(25) ? 1 : 0, rng.Below(4));
         }
         const int limits[] = {1, 3, 100};
-        const unsigned char depth =
-            n % 4 == 0 ? static_cast<unsigned char>(rng.Below(6)) : static_cast<unsigned char>(255);
+        const int depth = n % 4 == 0 ? rng.Below(6) : 255;
         solved += ExpectSameSearch(engine, depth, limits[rng.Below(3)], "random sign board") > 0;
-        if (HasFailure()) {
-            return;
-        }
     }
     EXPECT_GT(solved, 100u) << "most boards should keep a solution";
-}
-
-// Boards of any values in range, most of them broken from the start.
-TEST(FastSearch, RandomValues) {
-    Rng rng(42);
-    for (int n = 0; n < 300; ++n) {
+    for (int n = 0; n < 300 && !HasFailure(); ++n) {
         CNerekuEngine engine;
         RandomValues(engine, rng);
-        ExpectSameSearch(engine, static_cast<unsigned char>(rng.Below(4)), 1 + rng.Below(100),
-                         "random values");
-        if (HasFailure()) {
-            return;
-        }
+        ExpectSameSearch(engine, rng.Below(4), 1 + rng.Below(100), "random values");
     }
 }
 
@@ -504,8 +407,8 @@ TEST(FastSearch, GeneratedLevels) {
         ASSERT_TRUE(engine.GenerateRandomGrid(static_cast<unsigned char>(22 + seed % 30)));
         ExpectSameSearch(engine, 255, seed % 5 == 0 ? 1 : 100, "generated level");
         std::string grid(kSquareCount, '5');
-        for (int i = 0; i < kSquareCount; ++i) {
-            grid[i] = static_cast<char>('1' + rng.Below(9));
+        for (char& digit : grid) {
+            digit = static_cast<char>('1' + rng.Below(9));
         }
         AddSigns(engine, grid, rng, 15, 0);
         ExpectSameSearch(engine, 255, 100, "generated level with signs");
