@@ -152,20 +152,10 @@ void CPicture::FreePicture() {
 
 bool CPicture::TakePixels(const void* pixels, int pictureWidth, int pictureHeight) {
     FreePicture();
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = pictureWidth;
-    info.bmiHeader.biHeight = -pictureHeight; // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* newBits = nullptr;
-    HBITMAP made = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &newBits, nullptr, 0);
-    if (!made || !newBits) {
-        if (made)
-            DeleteObject(made);
+    HBITMAP made = CreatePixelBitmap(pictureWidth, pictureHeight, &newBits);
+    if (!made)
         return false;
-    }
     if (pixels)
         memcpy(newBits, pixels, static_cast<size_t>(pictureWidth) * pictureHeight * 4);
     bitmap = made;

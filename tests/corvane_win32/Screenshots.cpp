@@ -47,15 +47,8 @@ bool WritePng(const Canvas& canvas, const std::wstring& path) {
 } // namespace
 
 Canvas::Canvas(int w, int h, COLORREF fill) : width(w), height(h) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h; // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* memory = nullptr;
-    bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0));
+    bitmap.Reset(CreatePixelBitmap(w, h, &memory));
     bits = static_cast<uint32_t*>(memory);
     selected = std::make_unique<SelectedObject>(dc.Get(), bitmap.Get());
     GdiObject<HBRUSH> brush(CreateSolidBrush(fill));

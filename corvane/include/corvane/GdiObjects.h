@@ -84,3 +84,26 @@ private:
     HDC dc;
     HGDIOBJ previous;
 };
+
+// A 32-bit top-down bitmap whose pixels the caller reads and writes through
+// `bits` (one 0x00RRGGBB value a pixel, row by row). Null, with `bits` null,
+// when it could not be made.
+inline HBITMAP CreatePixelBitmap(int width, int height, void** bits) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    *bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+    if (bitmap != nullptr && *bits == nullptr) {
+        DeleteObject(bitmap);
+        bitmap = nullptr;
+    }
+    if (bitmap == nullptr) {
+        *bits = nullptr;
+    }
+    return bitmap;
+}
