@@ -18,9 +18,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BoardText.h"
+#include "CNerekuEngine.h"
 #include "PuzzleSets.h"
-#include "model/BoardText.h"
-#include "model/CNerekuEngine.h"
 
 namespace {
 
@@ -39,21 +39,12 @@ const Collection kCollections[] = {
     {"exchange_diabolical", "sudoku_exchange_diabolical.txt", 10000},
 };
 
-// The solve command's search on the board as it stands; the number of
-// solutions found.
-int Search(CNerekuEngine& engine) {
-    engine.solutions.DeleteRow(-1);
-    engine.SolveLevel_Iter(255, 100);
-    return engine.solutions.GetRowCount();
-}
-
 void EmptyGrid(benchmark::State& state) {
     auto engine = std::make_unique<CNerekuEngine>();
     int found = 0;
     for (auto _ : state) {
         engine->ResetGrid();
-        engine->levelHasEdges = false;
-        found = Search(*engine);
+        found = engine->SolveLevel_FindSolutions();
     }
     state.counters["solutions"] = found;
 }
@@ -79,13 +70,10 @@ void SignsOnly(benchmark::State& state) {
             engine->edgeMasks[square + 9] |= smaller ? kUpGreater : kUpSmaller;
         }
     }
-    engine->levelHasEdges = true;
-    Square empty[kSquareCount];
-    std::memcpy(empty, engine->squares, kSquareImageSize);
+    engine->UpdateLevelHasEdges();
     int found = 0;
     for (auto _ : state) {
-        std::memcpy(engine->squares, empty, kSquareImageSize);
-        found = Search(*engine);
+        found = engine->SolveLevel_FindSolutions();
     }
     state.counters["solutions"] = found;
 }
@@ -104,7 +92,7 @@ void SolveCollection(benchmark::State& state, const std::vector<std::string>* pu
         for (size_t i = 0; i < puzzles->size(); ++i) {
             const Clock::time_point start = Clock::now();
             LoadPuzzleDigits(*engine, (*puzzles)[i]);
-            const int found = Search(*engine);
+            const int found = engine->SolveLevel_FindSolutions();
             const double ms =
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             solutions += found;

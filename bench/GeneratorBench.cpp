@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "CNerekuEngine.h"
 #include "corvane/Numbers.h"
-#include "model/CNerekuEngine.h"
 
 namespace {
 

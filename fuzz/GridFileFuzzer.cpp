@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "model/BoardText.h"
-#include "model/CNerekuEngine.h"
+#include "BoardText.h"
+#include "CNerekuEngine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static CNerekuEngine engine;

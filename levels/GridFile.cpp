@@ -7,10 +7,9 @@
 // bits that would point out of their block are dropped.
 #include <cstring>
 
+#include "CNerekuEngine.h"
+#include "Guarded.h"
 #include "corvane/Files.h"
-#include "model/CNerekuEngine.h"
-#include "model/Guarded.h"
-#include "solver/Peers.h"
 
 namespace {
 
@@ -56,7 +55,7 @@ bool CNerekuEngine::LoadGridImage(const unsigned char* bytes, size_t length, Gri
         std::memcpy(squares, loaded, kSquareImageSize);
         levelHasEdges = false;
         for (int i = 0; i < kSquareCount; ++i) {
-            edgeMasks[i] = bytes[i] & kPeerTable.insideBlock[i];
+            edgeMasks[i] = bytes[i] & SignBitsInsideBlock(i);
             levelHasEdges = levelHasEdges || edgeMasks[i] != 0;
         }
         Report(error, GridFileError::None);
@@ -95,5 +94,20 @@ bool CNerekuEngine::WriteGridFile(const wchar_t* path) {
         unsigned char bytes[kGridFileSize];
         StoreGridImage(bytes);
         return WriteFileAtomically(path, bytes, sizeof(bytes));
+    });
+}
+
+bool CNerekuEngine::WriteLevelFile(const wchar_t* path) {
+    return NEREKU_GUARDED([&] {
+        Square kept[kSquareCount];
+        std::memcpy(kept, squares, kSquareImageSize);
+        for (Square& square : squares) {
+            square.fixed = square.number > 0 ? 1 : 0;
+        }
+        if (WriteGridFile(path)) {
+            return true;
+        }
+        std::memcpy(squares, kept, kSquareImageSize);
+        return false;
     });
 }

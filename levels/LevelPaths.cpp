@@ -1,5 +1,5 @@
 // Paths of levels and saved games, refused rather than cut when too long.
-#include "levels/LevelPaths.h"
+#include "LevelPaths.h"
 
 #include "corvane/StringHelpers.h"
 

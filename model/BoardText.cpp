@@ -1,5 +1,5 @@
 // Boards as text, for the command-line tool, the tests and the benchmarks.
-#include "model/BoardText.h"
+#include "BoardText.h"
 
 std::string BoardDigits(const Square (&squares)[kSquareCount]) {
     std::string digits(kSquareCount, '0');
@@ -19,7 +19,6 @@ bool LoadPuzzleDigits(CNerekuEngine& engine, std::string_view line) {
         }
     }
     engine.ResetGrid();
-    engine.levelHasEdges = false;
     for (int i = 0; i < kSquareCount; ++i) {
         if (line[i] >= '1' && line[i] <= '9') {
             engine.squares[i].fixed = 1;

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/CNerekuEngine.h"
+#include "CNerekuEngine.h"
 
 // The numbers of the board, row by row: 81 characters '0' to '9'.
 std::string BoardDigits(const Square (&squares)[kSquareCount]);

@@ -1,8 +1,8 @@
 // The engine's board: a new engine holds the empty grid and an empty
 // solution list with its one column.
-#include <cstring>
+#include "CNerekuEngine.h"
 
-#include "model/CNerekuEngine.h"
+#include <cstring>
 
 CNerekuEngine::CNerekuEngine() {
     solutions.AddColumn(L"Solution");
@@ -14,4 +14,12 @@ void CNerekuEngine::ResetGrid() {
         MakeEmptySquare(square);
     }
     std::memset(edgeMasks, 0, sizeof(edgeMasks));
+    levelHasEdges = false;
+}
+
+void CNerekuEngine::UpdateLevelHasEdges() {
+    levelHasEdges = false;
+    for (EdgeMask mask : edgeMasks) {
+        levelHasEdges = levelHasEdges || mask != 0;
+    }
 }

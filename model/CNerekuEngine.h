@@ -9,8 +9,8 @@
 // and then returns (false where it returns a bool).
 #pragma once
 
+#include "Grid.h"
 #include "corvane/CDataCube.h"
-#include "model/Grid.h"
 
 // Why a level file could not be read.
 enum class GridFileError {
@@ -30,15 +30,19 @@ public:
     // ---- The board.
     Square squares[kSquareCount];
     EdgeMask edgeMasks[kSquareCount];
-    // Whether any sign stands on the board: set when a level is read. The
-    // search applies the sign rule only when it is set.
-    bool levelHasEdges = false;
     // The solutions found by the last search: one column "Solution", one
     // 891-byte square block image a row, in the order they were found.
     CDataCube solutions;
 
     // Makes the board the empty grid: 81 empty squares, no signs.
     void ResetGrid();
+
+    // Whether any sign stands on the board. The search applies the sign rule
+    // only when it is set. Every operation that changes the signs keeps it
+    // true to them; a caller that writes `edgeMasks` itself calls
+    // UpdateLevelHasEdges afterwards.
+    bool LevelHasEdges() const { return levelHasEdges; }
+    void UpdateLevelHasEdges();
 
     // ---- Checks of a full or partial board (model/CheckSolution.cpp).
     bool CheckSolution_IsCorrect_Row(unsigned char row);
@@ -57,18 +61,35 @@ public:
     bool SolveLevel_MarkOffEdgeLimitedNumbers();
     bool SolveLevel_FindLowestPossibleSquares(unsigned char* row, unsigned char* column);
 
-    // ---- The search (solver/SolveLevel_Iter.cpp). Appends every solution
-    // found to `solutions`; opens no new branch once `maxSolutions` are stored.
+    // ---- The search (solver/SolveLevel_Iter.cpp).
+    // The solutions of the board as it stands: empties `solutions`, fills it
+    // with the solutions in the order the search finds them (up to the limit,
+    // as SolveLevel_Iter counts it) and leaves the board exactly as it was.
+    // Returns how many were found. The Solve command, the random generator
+    // and the tool all search through it.
+    int SolveLevel_FindSolutions(int maxSolutions = kSolutionLimit);
+    static constexpr int kSolutionLimit = 100;
+
+    // One step of the search: propagation by the four rules, then branching
+    // on the square with the fewest candidates, the digits in increasing
+    // order. Appends every solution found to `solutions` and opens no new
+    // branch once `maxSolutions` rows are stored; `depth` is the number of
+    // branching levels still allowed. The top level's propagation stays on
+    // the board. A board with a number above 9, or a given or candidate byte
+    // other than 0 and 1, breaks the grid's invariants: it is left as it is
+    // and nothing is stored.
     void SolveLevel_Iter(unsigned char depth, int maxSolutions);
-    // The same search step written with the member rules above, square by
-    // square. SolveLevel_Iter gives exactly its results, faster; this one
-    // serves boards outside the usual value ranges and is the tests' yardstick.
-    void SolveLevel_IterPlain(unsigned char depth, int maxSolutions);
 
     // ---- Level files (levels/GridFile.cpp): 81 mask bytes, then 891 bytes of
     // squares. Reading replaces the board only when the whole file is sound.
     bool ReadGridFile(const wchar_t* path, GridFileError* error = nullptr);
+    // Replaces the file as a whole, or leaves the previous file as it was
+    // and returns false.
     bool WriteGridFile(const wchar_t* path);
+    // Writes the board as a level: every number a given, every given a
+    // number. Only when the file is written do the board's `fixed` bytes
+    // follow; a failed write changes nothing.
+    bool WriteLevelFile(const wchar_t* path);
     // The same decoding, from bytes in memory.
     bool LoadGridImage(const unsigned char* bytes, size_t length, GridFileError* error = nullptr);
     void StoreGridImage(unsigned char (&bytes)[kGridFileSize]) const;
@@ -79,6 +100,5 @@ public:
     bool GenerateRandomGrid(unsigned char count);
 
 protected:
-    // The search and the generator keep the board and restore it themselves.
-    void PropagateUntilStable();
+    bool levelHasEdges = false;
 };

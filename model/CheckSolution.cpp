@@ -1,8 +1,8 @@
 // The checks of a full or partial board: is it a correct solution, and can a
 // partial board still be worked on. The search calls both at every node, so
 // nothing here allocates.
-#include "model/CNerekuEngine.h"
-#include "model/Guarded.h"
+#include "CNerekuEngine.h"
+#include "Guarded.h"
 
 namespace {
 

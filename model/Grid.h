@@ -91,6 +91,28 @@ constexpr int BlockSquare(int block, int k) {
     return SquareIndex(BlockTopRow(block) + k / 3, BlockLeftColumn(block) + k % 3);
 }
 
+// The sign bits of square `index` whose neighbour lies in the same block:
+// signs stand only there, so every other bit points across a block border
+// or off the board.
+constexpr EdgeMask SignBitsInsideBlock(int index) {
+    const int row = RowOf(index);
+    const int column = ColumnOf(index);
+    int inside = 0;
+    if (row % 3 != 0) {
+        inside |= kUpSmaller | kUpGreater;
+    }
+    if (row % 3 != 2) {
+        inside |= kDownSmaller | kDownGreater;
+    }
+    if (column % 3 != 0) {
+        inside |= kLeftSmaller | kLeftGreater;
+    }
+    if (column % 3 != 2) {
+        inside |= kRightSmaller | kRightGreater;
+    }
+    return static_cast<EdgeMask>(inside);
+}
+
 // ---- The two square states that many operations produce.
 
 // The empty square: no number, not a given, every digit a candidate.

@@ -5,9 +5,9 @@
 // gives the same level every time.
 #include <cstring>
 
+#include "CNerekuEngine.h"
+#include "Guarded.h"
 #include "corvane/Numbers.h"
-#include "model/CNerekuEngine.h"
-#include "model/Guarded.h"
 
 namespace {
 
@@ -55,12 +55,7 @@ bool CNerekuEngine::GenerateRandomGrid(unsigned char count) {
             if (placed < kSeedNumbers) {
                 continue;
             }
-            Square seed[kSquareCount];
-            std::memcpy(seed, squares, kSquareImageSize);
-            solutions.DeleteRow(-1);
-            SolveLevel_Iter(255, 100);
-            std::memcpy(squares, seed, kSquareImageSize);
-            if (solutions.GetRowCount() > 0) {
+            if (SolveLevel_FindSolutions() > 0) {
                 break;
             }
             squares[last].number = 0;

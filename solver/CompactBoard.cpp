@@ -18,8 +18,8 @@
 
 #include <cstring>
 
+#include "Peers.h"
 #include "corvane/CDataCube.h"
-#include "solver/Peers.h"
 
 namespace {
 
@@ -238,7 +238,7 @@ CompactSolver::CompactSolver(const EdgeMask* edgeMasks, bool levelHasEdges)
     // The sign rule: the bits that stay inside the square's block, the
     // greater bit of a direction before its smaller bit.
     for (int i = 0; i < kSquareCount; ++i) {
-        const EdgeMask mask = edgeMasks[i] & kPeerTable.insideBlock[i];
+        const EdgeMask mask = edgeMasks[i] & SignBitsInsideBlock(i);
         if (mask == 0) {
             continue;
         }

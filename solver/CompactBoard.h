@@ -12,7 +12,7 @@
 
 #include <cstdint>
 
-#include "model/Grid.h"
+#include "Grid.h"
 
 class CDataCube;
 

@@ -2,9 +2,9 @@
 // choice of the square to guess on. Each rule works in place on the squares,
 // reads the signs but never writes them, and tells whether it changed
 // anything. The search applies them at every node, so nothing here allocates.
-#include "model/CNerekuEngine.h"
-#include "model/Guarded.h"
-#include "solver/Peers.h"
+#include "CNerekuEngine.h"
+#include "Guarded.h"
+#include "Peers.h"
 
 namespace {
 
@@ -179,7 +179,7 @@ bool CNerekuEngine::SolveLevel_MarkOffEdgeLimitedNumbers() {
     return NEREKU_GUARDED([&] {
         bool changed = false;
         for (int i = 0; i < kSquareCount; ++i) {
-            const EdgeMask mask = edgeMasks[i] & kPeerTable.insideBlock[i];
+            const EdgeMask mask = edgeMasks[i] & SignBitsInsideBlock(i);
             if (squares[i].number == 0 && mask != 0) {
                 changed |= NarrowBySigns(squares, i, mask);
             }

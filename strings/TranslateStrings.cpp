@@ -1,9 +1,9 @@
 // The string tables of the 21 languages. English is the one table of texts;
 // the other 20 languages show the same texts in square brackets until they
 // get translations of their own.
-#include "strings/TranslateStrings.h"
+#include "TranslateStrings.h"
 
-#include "strings/MakerInfo.h"
+#include "MakerInfo.h"
 
 #include <corvane/CDataCube.h>
 #include <corvane/OnException.h>

@@ -1,7 +1,7 @@
 // Argument parsing for the nereku tool. Options may stand before or after the
 // file; "--name N" and "--name=N" are both accepted, and "--" ends the options
 // so that a file whose name starts with '-' can still be named.
-#include "tools/CommandLine.h"
+#include "CommandLine.h"
 
 #include <charconv>
 #include <climits>

@@ -1,15 +1,15 @@
 // The commands of the nereku tool. They drive the game's own engine: the
 // search, the level file and the random grid are the ones the window uses.
-#include "tools/Commands.h"
+#include "Commands.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "BoardText.h"
+#include "CNerekuEngine.h"
 #include "corvane/Files.h"
 #include "corvane/Numbers.h"
-#include "model/BoardText.h"
-#include "model/CNerekuEngine.h"
 
 namespace {
 
@@ -64,14 +64,7 @@ int SolveCommand(const CommandLine& line) {
     if (!ReadLevel(engine, line.file)) {
         return kExitFile;
     }
-    // The search leaves its propagation on the board; the board is kept and
-    // put back afterwards, as the game does.
-    Square saved[kSquareCount];
-    std::memcpy(saved, engine.squares, kSquareImageSize);
-    engine.solutions.DeleteRow(-1);
-    engine.SolveLevel_Iter(255, line.limit);
-    std::memcpy(engine.squares, saved, kSquareImageSize);
-
+    engine.SolveLevel_FindSolutions(line.limit);
     for (int row = 0; row < engine.solutions.GetRowCount(); ++row) {
         if (engine.solutions.GetColumnLen(row, 0) != kSquareImageSize) {
             continue; // a row the search could not fill
@@ -103,16 +96,8 @@ int GenerateCommand(const CommandLine& line) {
         Complain("the random grid could not be made");
         return kExitFile;
     }
-    // A level file holds givens only: every number is fixed and every fixed
-    // square has a number, and a random level carries no signs.
-    for (Square& square : engine.squares) {
-        square.fixed = square.number > 0 ? 1 : 0;
-    }
-    std::memset(engine.edgeMasks, 0, kMaskImageSize);
-    engine.levelHasEdges = false;
-
     const std::wstring path = WidenPath(line.file.c_str());
-    if (!engine.WriteGridFile(path.c_str())) {
+    if (!engine.WriteLevelFile(path.c_str())) {
         Complain("cannot write '" + line.file + "': " +
                  (DirectoryExists(path.c_str()) ? "it is a folder"
                                                 : "its folder is missing or not writable"));

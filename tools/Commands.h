@@ -2,7 +2,7 @@
 // writes its results to stdout, its one-line complaints to stderr.
 #pragma once
 
-#include "tools/CommandLine.h"
+#include "CommandLine.h"
 
 // Prints every solution of the level, up to the limit, one line of 81 digits
 // each, in the order the search finds them.

@@ -10,8 +10,8 @@
 #include <exception>
 #include <string>
 
-#include "tools/CommandLine.h"
-#include "tools/Commands.h"
+#include "CommandLine.h"
+#include "Commands.h"
 
 namespace {
 

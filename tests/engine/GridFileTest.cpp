@@ -90,7 +90,7 @@ TEST_F(GridFile, RoundTripKeepsEveryByte) {
     ASSERT_TRUE(read.ReadGridFile(PathOf("busy.lvl").c_str(), &error));
     EXPECT_EQ(error, GridFileError::None);
     EXPECT_EQ(ImageOf(read), onDisk);
-    EXPECT_TRUE(read.levelHasEdges);
+    EXPECT_TRUE(read.LevelHasEdges());
 }
 
 TEST_F(GridFile, LengthsAroundTheFileSize) {
@@ -119,10 +119,10 @@ TEST_F(GridFile, LengthsAroundTheFileSize) {
 
 TEST_F(GridFile, AllZeroFileIsABareGrid) {
     WriteBytes("zero.lvl", std::vector<unsigned char>(972, 0));
-    CNerekuEngine engine;
+    TestEngine engine;
     engine.levelHasEdges = true;
     ASSERT_TRUE(engine.ReadGridFile(PathOf("zero.lvl").c_str()));
-    EXPECT_FALSE(engine.levelHasEdges);
+    EXPECT_FALSE(engine.LevelHasEdges());
     for (const Square& square : engine.squares) {
         EXPECT_EQ(square.number, 0);
         EXPECT_EQ(Candidates(square), "");
@@ -165,12 +165,12 @@ TEST_F(GridFile, SignsOutOfTheirBlockAreDropped) {
     EXPECT_EQ(engine.edgeMasks[SquareIndex(0, 2)], kDownSmaller);
     EXPECT_EQ(engine.edgeMasks[SquareIndex(8, 8)], 0);
     EXPECT_EQ(engine.edgeMasks[SquareIndex(3, 0)], 0);
-    EXPECT_TRUE(engine.levelHasEdges);
+    EXPECT_TRUE(engine.LevelHasEdges());
 
     image[SquareIndex(0, 2)] = kRightGreater;
     WriteBytes("outside.lvl", image);
     ASSERT_TRUE(engine.ReadGridFile(PathOf("outside.lvl").c_str()));
-    EXPECT_FALSE(engine.levelHasEdges) << "a file whose only signs were dropped has none";
+    EXPECT_FALSE(engine.LevelHasEdges()) << "a file whose only signs were dropped has none";
 }
 
 TEST_F(GridFile, WritingReplacesALongerFileWhole) {
@@ -207,4 +207,22 @@ TEST_F(GridFile, AFailedWriteKeepsThePreviousFile) {
 #endif
     EXPECT_EQ(ReadBytes("level.lvl"), before);
     EXPECT_EQ(FilesInFolder(), 1u) << "no temporary file is left behind";
+}
+
+// A level holds givens only: the saved file and the board both mark exactly
+// the numbered squares as givens, but only once the write has succeeded.
+TEST_F(GridFile, ALevelMarksItsNumbersAsGivensOnceWritten) {
+    CNerekuEngine engine;
+    MakeBusyBoard(engine); // the player's 6 on square 20 is no given yet
+    const std::vector<unsigned char> before = ImageOf(engine);
+    EXPECT_FALSE(engine.WriteLevelFile(PathOf("no-such-folder/level.lvl").c_str()));
+    EXPECT_EQ(ImageOf(engine), before) << "a failed save changes nothing";
+
+    ASSERT_TRUE(engine.WriteLevelFile(PathOf("level.lvl").c_str()));
+    const std::vector<unsigned char> onDisk = ReadBytes("level.lvl");
+    EXPECT_EQ(onDisk, ImageOf(engine));
+    for (int i = 0; i < kSquareCount; ++i) {
+        EXPECT_EQ(onDisk[81 + 11 * i], engine.squares[i].number != 0 ? 1 : 0) << "square " << i;
+    }
+    EXPECT_EQ(engine.squares[20].fixed, 1);
 }

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "CNerekuEngine.h"
+#include "Guarded.h"
+#include "Peers.h"
 #include "TestBoards.h"
-#include "model/CNerekuEngine.h"
-#include "model/Guarded.h"
-#include "solver/Peers.h"
 
 TEST(Grid, BlockArithmetic) {
     EXPECT_EQ(BlockTopRow(0), 0);
@@ -36,12 +36,11 @@ TEST(Grid, PeersAreTheTwentyOtherSquaresOfTheUnits) {
 }
 
 TEST(Grid, SignBitsInsideTheBlockOnly) {
-    EXPECT_EQ(kPeerTable.insideBlock[0],
-              kRightSmaller | kRightGreater | kDownSmaller | kDownGreater);
-    EXPECT_EQ(kPeerTable.insideBlock[SquareIndex(4, 4)], 0xFF);
-    EXPECT_EQ(kPeerTable.insideBlock[SquareIndex(8, 8)],
+    EXPECT_EQ(SignBitsInsideBlock(0), kRightSmaller | kRightGreater | kDownSmaller | kDownGreater);
+    EXPECT_EQ(SignBitsInsideBlock(SquareIndex(4, 4)), 0xFF);
+    EXPECT_EQ(SignBitsInsideBlock(SquareIndex(8, 8)),
               kUpSmaller | kUpGreater | kLeftSmaller | kLeftGreater);
-    EXPECT_EQ(kPeerTable.insideBlock[SquareIndex(3, 5)] & (kRightSmaller | kUpGreater), 0);
+    EXPECT_EQ(SignBitsInsideBlock(SquareIndex(3, 5)) & (kRightSmaller | kUpGreater), 0);
 }
 
 TEST(Grid, TheTwoSquareStatesAsBytes) {

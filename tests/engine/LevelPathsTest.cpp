@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "LevelPaths.h"
 #include "TestBoards.h"
-#include "levels/LevelPaths.h"
 
 namespace {
 const std::wstring kSep = NEREKU_PATH_SEPARATOR;

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "model/BoardText.h"
-#include "model/CNerekuEngine.h"
+#include "BoardText.h"
+#include "CNerekuEngine.h"
 
 // The first solution of the empty grid, and a correct sudoku in general.
 inline const char* const kSolvedGrid = "123456789"
@@ -18,6 +18,14 @@ inline const char* const kSolvedGrid = "123456789"
                                        "317265948"
                                        "542897631"
                                        "968341572";
+
+// The engine with its sign-rule switch within reach, for the tests that
+// search the same signs with and without the rule, or check that an
+// operation sets it.
+class TestEngine : public CNerekuEngine {
+public:
+    using CNerekuEngine::levelHasEdges;
+};
 
 // Puts a sign between two adjacent squares of a block, both halves mirrored,
 // saying that square `smaller` holds the smaller number.
@@ -41,7 +49,7 @@ inline void PlaceSign(CNerekuEngine& engine, int smaller, int greater) {
     }
     engine.edgeMasks[smaller] |= toGreater;
     engine.edgeMasks[greater] |= fromSmaller;
-    engine.levelHasEdges = true;
+    engine.UpdateLevelHasEdges();
 }
 
 // The candidates of a square as a string of digits, e.g. "4589".

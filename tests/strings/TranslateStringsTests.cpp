@@ -1,7 +1,7 @@
 // The string tables, read back from a real CDataCube as the game's string
 // resource reads them.
-#include "strings/MakerInfo.h"
-#include "strings/TranslateStrings.h"
+#include "MakerInfo.h"
+#include "TranslateStrings.h"
 
 #include <corvane/CDataCube.h>
 

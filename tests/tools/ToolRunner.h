@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/Grid.h"
+#include "Grid.h"
 
 struct ToolResult {
     int exitCode = -1;

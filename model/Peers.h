@@ -1,18 +1,14 @@
-// Tables of the squares that share a unit with each square, and of the sign
-// directions that stay inside a square's block, computed once at compile time.
+// The squares that share a unit with each square, computed once at compile
+// time, in the order the rules visit them.
 #pragma once
 
-#include <array>
-
-#include "model/Grid.h"
+#include "Grid.h"
 
 struct PeerTable {
     // For each square: its row's eight other squares (left to right), its
     // column's eight other squares (top to bottom), then the four squares of
     // its block in neither its row nor its column (block scan order).
     unsigned char peers[kSquareCount][20];
-    // For each square: the EdgeMask bits whose neighbour lies in its block.
-    EdgeMask insideBlock[kSquareCount];
 };
 
 constexpr PeerTable MakePeerTable() {
@@ -38,20 +34,6 @@ constexpr PeerTable MakePeerTable() {
                 table.peers[i][n++] = static_cast<unsigned char>(other);
             }
         }
-        EdgeMask inside = 0;
-        if (row % 3 != 0) {
-            inside |= kUpSmaller | kUpGreater;
-        }
-        if (row % 3 != 2) {
-            inside |= kDownSmaller | kDownGreater;
-        }
-        if (column % 3 != 0) {
-            inside |= kLeftSmaller | kLeftGreater;
-        }
-        if (column % 3 != 2) {
-            inside |= kRightSmaller | kRightGreater;
-        }
-        table.insideBlock[i] = inside;
     }
     return table;
 }

@@ -1,0 +1,20 @@
+# Fails when a file of the portable engine includes windows.h: the engine
+# (board, checks, rules, search, level files, random grid, string tables)
+# builds and is tested on any platform, and only the window glues it to Win32.
+#   cmake -DROOT=<source folder> -P CheckPortable.cmake
+set(folders model solver levels modes strings)
+set(offenders "")
+foreach(folder IN LISTS folders)
+    file(GLOB_RECURSE files "${ROOT}/${folder}/*.h" "${ROOT}/${folder}/*.cpp")
+    foreach(file IN LISTS files)
+        file(STRINGS "${file}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"][Ww][Ii][Nn][Dd][Oo][Ww][Ss]\\.[Hh][>\"]")
+        if(hits)
+            file(RELATIVE_PATH name "${ROOT}" "${file}")
+            list(APPEND offenders "${name}")
+        endif()
+    endforeach()
+endforeach()
+if(offenders)
+    list(JOIN offenders "\n  " text)
+    message(FATAL_ERROR "The portable engine must not include windows.h:\n  ${text}")
+endif()
