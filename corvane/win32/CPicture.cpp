@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "corvane/ComObjects.h"
@@ -143,22 +144,20 @@ CPicture::~CPicture() {
 }
 
 void CPicture::FreePicture() {
-    if (bitmap)
-        DeleteObject(bitmap);
-    bitmap = nullptr;
+    bitmap.Reset();
     bits = nullptr;
     width = height = 0;
 }
 
 bool CPicture::TakePixels(const void* pixels, int pictureWidth, int pictureHeight) {
     FreePicture();
-    void* newBits = nullptr;
-    HBITMAP made = CreatePixelBitmap(pictureWidth, pictureHeight, &newBits);
+    uint32_t* newBits = nullptr;
+    GdiObject<HBITMAP> made = CreatePixelBitmap(pictureWidth, pictureHeight, &newBits);
     if (!made)
         return false;
     if (pixels)
         memcpy(newBits, pixels, static_cast<size_t>(pictureWidth) * pictureHeight * 4);
-    bitmap = made;
+    bitmap = std::move(made);
     bits = newBits;
     width = pictureWidth;
     height = pictureHeight;
@@ -207,9 +206,8 @@ bool CPicture::CreatePictureFromHandle(HBITMAP source) {
     if (GetDIBits(screen.Get(), source, 0, static_cast<UINT>(h), copy.bits, &info,
                   DIB_RGB_COLORS) != h)
         return false;
-    auto* pixels = static_cast<uint32_t*>(copy.bits);
     for (size_t i = 0; i < static_cast<size_t>(w) * h; ++i)
-        pixels[i] &= 0xFFFFFF;
+        copy.bits[i] &= 0xFFFFFF;
     FreePicture();
     std::swap(bitmap, copy.bitmap);
     std::swap(bits, copy.bits);
@@ -221,7 +219,7 @@ bool CPicture::CreatePictureFromHandle(HBITMAP source) {
 COLORREF CPicture::GetPixel(int x, int y) const {
     if (!bits || x < 0 || y < 0 || x >= width || y >= height)
         return CLR_INVALID;
-    uint32_t pixel = static_cast<const uint32_t*>(bits)[static_cast<size_t>(y) * width + x];
+    uint32_t pixel = bits[static_cast<size_t>(y) * width + x];
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
 
@@ -240,7 +238,7 @@ void CPicture::Blit(HDC dc, int x, int y, int w, int h, int sourceW, int sourceH
     MemoryDc source(dc);
     if (!source)
         return;
-    SelectedObject selected(source.Get(), bitmap);
+    SelectedObject selected(source.Get(), bitmap.Get());
     if (keyed) {
         GdiTransparentBlt(dc, x, y, w, h, source.Get(), 0, 0, sourceW, sourceH, KeyColour);
     } else if (w == sourceW && h == sourceH) {

@@ -10,6 +10,10 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
+#include "corvane/GdiObjects.h"
+
 class CPicture {
 public:
     static constexpr COLORREF KeyColour = RGB(255, 0, 255);
@@ -30,11 +34,11 @@ public:
     // Releases the bitmap; the drawing rectangle stays.
     void FreePicture();
 
-    bool IsEmpty() const { return bitmap == nullptr; }
+    bool IsEmpty() const { return !bitmap; }
     int GetWidth() const { return width; }
     int GetHeight() const { return height; }
     // The picture's own bitmap (owned by the picture), or null.
-    HBITMAP GetBitmap() const { return bitmap; }
+    HBITMAP GetBitmap() const { return bitmap.Get(); }
     // The colour of one pixel, or CLR_INVALID outside the picture.
     COLORREF GetPixel(int x, int y) const;
 
@@ -58,8 +62,8 @@ private:
     bool TakePixels(const void* pixels, int pictureWidth, int pictureHeight);
     void Blit(HDC dc, int x, int y, int w, int h, int sourceW, int sourceH, bool keyed) const;
 
-    HBITMAP bitmap = nullptr;
-    void* bits = nullptr; // 32-bit top-down rows, owned by `bitmap`
+    GdiObject<HBITMAP> bitmap;
+    uint32_t* bits = nullptr; // 32-bit top-down rows, owned by `bitmap`
     int width = 0;
     int height = 0;
     RECT drawingRect = {0, 0, 0, 0};
