@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 #include "ModalDialog.h"
-#include "corvane/CWndToolTip.h"
+#include "corvane/RegistryKey.h"
 #include "corvane/WindowsExceptionReporter.h"
 
 namespace {
@@ -14,60 +14,39 @@ namespace {
 int ReadLanguage(HKEY root, const wchar_t* key) {
     if (!root || !key)
         return -1;
+    RegistryKey opened = OpenRegistryKey(root, key, KEY_QUERY_VALUE);
     DWORD value = 0;
     DWORD size = sizeof(value);
     DWORD type = 0;
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(root, key, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
-        return -1;
-    LONG result = RegQueryValueExW(opened, L"Language", nullptr, &type,
-                                   reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(opened);
-    if (result != ERROR_SUCCESS || type != REG_DWORD || value > 255)
+    if (!opened ||
+        RegQueryValueExW(opened.Get(), L"Language", nullptr, &type,
+                         reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+        type != REG_DWORD || value > 255)
         return -1;
     return static_cast<int>(value);
 }
 
-HICON LoadIconOfSize(HINSTANCE instance, int id, int side) {
+UniqueIcon LoadIconOfSize(HINSTANCE instance, int id, int side) {
     HICON icon = nullptr;
     if (id)
         icon = static_cast<HICON>(
             LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, side, side, LR_DEFAULTCOLOR));
     // The system's icon is shared; a copy of it can be destroyed like our own.
-    return icon ? icon : CopyIcon(LoadIconW(nullptr, IDI_APPLICATION));
+    return UniqueIcon(icon ? icon : CopyIcon(LoadIconW(nullptr, IDI_APPLICATION)));
 }
 
 } // namespace
 
 CWndCommon::CWndCommon() = default;
 
-CWndCommon::~CWndCommon() {
-    Release();
-}
-
-void CWndCommon::Release() {
-    delete toolTip;
-    toolTip = nullptr;
-    delete stringTable;
-    stringTable = nullptr;
-    delete backgroundPicture;
-    backgroundPicture = nullptr;
-    if (defaultFont)
-        DeleteObject(defaultFont);
-    defaultFont = nullptr;
-    if (largeIcon)
-        DestroyIcon(largeIcon);
-    if (smallIcon)
-        DestroyIcon(smallIcon);
-    largeIcon = smallIcon = nullptr;
-}
+CWndCommon::~CWndCommon() = default;
 
 bool CWndCommon::Initialize(const wchar_t* /*applicationName*/, const wchar_t* /*helpFile*/,
                             HKEY settingsRoot, const wchar_t* settingsKey, HINSTANCE moduleInstance,
                             TranslateCallback translate, unsigned char language,
                             unsigned short cursorId, int minWidth, int minHeight, int largeIconId,
                             int smallIconId, int drawMode) {
-    Release();
+    toolTip.reset(); // the owner makes its tool tip anew
     InstallWindowsExceptionReporter();
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -80,9 +59,9 @@ bool CWndCommon::Initialize(const wchar_t* /*applicationName*/, const wchar_t* /
     int chosen = ReadLanguage(HKEY_CURRENT_USER, settingsKey);
     if (chosen < 0 && settingsRoot != HKEY_CURRENT_USER)
         chosen = ReadLanguage(settingsRoot, settingsKey);
-    stringTable = new CStringResource;
+    stringTable = std::make_unique<CStringResource>();
     stringTable->Build(translate, chosen >= 0 ? static_cast<unsigned char>(chosen) : language);
-    backgroundPicture = new CPicture;
+    backgroundPicture = std::make_unique<CPicture>();
 
     cursor = cursorId ? LoadCursorW(instance, MAKEINTRESOURCEW(cursorId)) : nullptr;
     if (!cursor)

@@ -32,31 +32,24 @@ std::vector<WORD> MakeTemplate(const wchar_t* caption, bool rightToLeft) {
 
 } // namespace
 
-HFONT CreateMessageFont() {
+GdiObject<HFONT> CreateMessageFont() {
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof(metrics);
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-        return CreateFontIndirectW(&metrics.lfMessageFont);
-    return CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, L"Segoe UI");
+        return GdiObject<HFONT>(CreateFontIndirectW(&metrics.lfMessageFont));
+    return GdiObject<HFONT>(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                        CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Segoe UI"));
 }
 
 ModalDialog::ModalDialog(HWND ownerWindow, HFONT dialogFont, const CPicture* dialogPicture,
                          bool layoutRightToLeft)
-    : owner(ownerWindow), font(dialogFont), rightToLeft(layoutRightToLeft), picture(dialogPicture) {
+    : owner(ownerWindow), font(dialogFont), rightToLeft(layoutRightToLeft), picture(dialogPicture),
+      panelBrush(CreateSolidBrush(GetSysColor(COLOR_WINDOW))) {
     if (!font) {
         ownFont = CreateMessageFont();
-        font = ownFont;
+        font = ownFont.Get();
     }
-    panelBrush = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
-}
-
-ModalDialog::~ModalDialog() {
-    if (ownFont)
-        DeleteObject(ownFont);
-    if (panelBrush)
-        DeleteObject(panelBrush);
 }
 
 INT_PTR ModalDialog::Run(const wchar_t* caption) {
@@ -149,7 +142,7 @@ void ModalDialog::PaintBackground(HDC dc) const {
     GetClientRect(dialog, &client);
     RECT panel = client;
     panel.bottom = panelBottom;
-    FillRect(dc, &panel, panelBrush);
+    FillRect(dc, &panel, panelBrush.Get());
     RECT band = client;
     band.top = panelBottom;
     FillRect(dc, &band, GetSysColorBrush(COLOR_BTNFACE));
@@ -204,7 +197,7 @@ INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
         SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
         SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
-        return reinterpret_cast<INT_PTR>(panelBrush);
+        return reinterpret_cast<INT_PTR>(panelBrush.Get());
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL)
             OnCancel();

@@ -8,11 +8,13 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 
 #include "corvane/CPicture.h"
 #include "corvane/CStringResource.h"
-
-class CWndToolTip;
+#include "corvane/CWndToolTip.h"
+#include "corvane/GdiObjects.h"
+#include "corvane/UniqueIcon.h"
 
 class CWndCommon {
 public:
@@ -66,8 +68,8 @@ public:
 
     HWND GetMainWindow() const { return mainWindow; }
     HINSTANCE GetInstance() const { return instance; }
-    HFONT GetDefaultFont() const { return defaultFont; }
-    CStringResource* GetStringTable() const { return stringTable; }
+    HFONT GetDefaultFont() const { return defaultFont.Get(); }
+    CStringResource* GetStringTable() const { return stringTable.get(); }
     bool IsWaiting() const { return waiting; }
 
     bool windowReady = false;
@@ -77,13 +79,14 @@ protected:
     // Two colours for the owner's use; the base does not read them.
     COLORREF faceColour = RGB(212, 208, 200);
     COLORREF highlightColour = RGB(255, 255, 255);
-    CPicture* backgroundPicture = nullptr;  // owned
-    CStringResource* stringTable = nullptr; // owned
-    CWndToolTip* toolTip = nullptr;         // owned once the owner sets it
-    HCURSOR cursor = nullptr;
-    HFONT defaultFont = nullptr; // owned
-    HICON largeIcon = nullptr;
-    HICON smallIcon = nullptr;
+    std::unique_ptr<CPicture> backgroundPicture;
+    std::unique_ptr<CStringResource> stringTable;
+    HCURSOR cursor = nullptr; // shared: never destroyed
+    GdiObject<HFONT> defaultFont;
+    UniqueIcon largeIcon;
+    UniqueIcon smallIcon;
+    // Set by the owner; goes before the font it may use.
+    std::unique_ptr<CWndToolTip> toolTip;
     HINSTANCE instance = nullptr;
     HWND mainWindow = nullptr;
     int16_t eraseRequests = 0;
@@ -91,7 +94,6 @@ protected:
     uint32_t backgroundDrawMode = 0;
 
 private:
-    void Release();
     void TrackPointer(const MSG& message);
 
     HWND pointerChild = nullptr;
