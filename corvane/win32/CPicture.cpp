@@ -139,8 +139,20 @@ CPicture& CPicture::operator=(const CPicture& other) {
     return *this;
 }
 
-CPicture::~CPicture() {
-    FreePicture();
+CPicture::CPicture(CPicture&& other) noexcept
+    : bitmap(std::move(other.bitmap)), bits(std::exchange(other.bits, nullptr)),
+      width(std::exchange(other.width, 0)), height(std::exchange(other.height, 0)),
+      drawingRect(other.drawingRect) {}
+
+CPicture& CPicture::operator=(CPicture&& other) noexcept {
+    if (this == &other)
+        return *this;
+    bitmap = std::move(other.bitmap);
+    bits = std::exchange(other.bits, nullptr);
+    width = std::exchange(other.width, 0);
+    height = std::exchange(other.height, 0);
+    drawingRect = other.drawingRect;
+    return *this;
 }
 
 void CPicture::FreePicture() {
@@ -208,9 +220,8 @@ bool CPicture::CreatePictureFromHandle(HBITMAP source) {
         return false;
     for (size_t i = 0; i < static_cast<size_t>(w) * h; ++i)
         copy.bits[i] &= 0xFFFFFF;
-    FreePicture();
-    std::swap(bitmap, copy.bitmap);
-    std::swap(bits, copy.bits);
+    bitmap = std::move(copy.bitmap);
+    bits = copy.bits;
     width = w;
     height = h;
     return true;
@@ -250,22 +261,30 @@ void CPicture::Blit(HDC dc, int x, int y, int w, int h, int sourceW, int sourceH
     }
 }
 
+void CPicture::DrawAt(HDC dc, const RECT& rect, bool keyed) const {
+    int w = std::min(width, static_cast<int>(rect.right - rect.left));
+    int h = std::min(height, static_cast<int>(rect.bottom - rect.top));
+    Blit(dc, rect.left, rect.top, w, h, w, h, keyed);
+}
+
+void CPicture::DrawStretchedInto(HDC dc, const RECT& rect, bool keyed) const {
+    Blit(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, width, height,
+         keyed);
+}
+
+void CPicture::DrawCentred(HDC dc, const RECT& rect, bool keyed, int offset) const {
+    int x = (rect.left + rect.right - width) / 2 + offset;
+    int y = (rect.top + rect.bottom - height) / 2 + offset;
+    Blit(dc, x, y, width, height, width, height, keyed);
+}
+
 void CPicture::Draw(HDC dc, bool keyed, bool clip) const {
-    int w = width, h = height;
-    if (clip) {
-        w = std::min(w, static_cast<int>(drawingRect.right - drawingRect.left));
-        h = std::min(h, static_cast<int>(drawingRect.bottom - drawingRect.top));
-    }
-    Blit(dc, drawingRect.left, drawingRect.top, w, h, w, h, keyed);
+    if (clip)
+        DrawAt(dc, drawingRect, keyed);
+    else
+        Blit(dc, drawingRect.left, drawingRect.top, width, height, width, height, keyed);
 }
 
 void CPicture::DrawStretched(HDC dc, bool keyed) const {
-    Blit(dc, drawingRect.left, drawingRect.top, drawingRect.right - drawingRect.left,
-         drawingRect.bottom - drawingRect.top, width, height, keyed);
-}
-
-void CPicture::DrawCentredKeyed(HDC dc, const RECT& rect, int offset) const {
-    int x = (rect.left + rect.right - width) / 2 + offset;
-    int y = (rect.top + rect.bottom - height) / 2 + offset;
-    Blit(dc, x, y, width, height, width, height, true);
+    DrawStretchedInto(dc, drawingRect, keyed);
 }

@@ -2,7 +2,8 @@
 // notification to the parent.
 #include "corvane/CWndButton.h"
 
-#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 
 #include "corvane/GdiObjects.h"
 #include "corvane/OnException.h"
@@ -95,9 +96,11 @@ void CWndButton::Paint(HDC dc) const {
     int width = client.right, height = client.bottom;
     if (width <= 0 || height <= 0)
         return;
-    // Compose off-screen, then copy in one go: no flicker.
+    // Compose off-screen, then copy in one go: no flicker. The pixels are at
+    // hand for greying a disabled button.
     MemoryDc memory(dc);
-    GdiObject<HBITMAP> canvas(CreateCompatibleBitmap(dc, width, height));
+    uint32_t* pixels = nullptr;
+    GdiObject<HBITMAP> canvas = CreatePixelBitmap(width, height, &pixels);
     if (!memory || !canvas)
         return;
     SelectedObject selected(memory.Get(), canvas.Get());
@@ -107,9 +110,7 @@ void CWndButton::Paint(HDC dc) const {
     const CPicture& shown = over && !hoverPicture.IsEmpty() ? hoverPicture : picture;
     COLORREF base = over && hoverColour != NoColour ? hoverColour : colour;
     if (base == NoColour && backgroundPicture && !backgroundPicture->IsEmpty()) {
-        CPicture stretched(*backgroundPicture);
-        stretched.SetDrawingRect(client);
-        stretched.DrawStretched(target, false);
+        backgroundPicture->DrawStretchedInto(target, client, false);
     } else {
         COLORREF fill = base == NoColour ? GetSysColor(COLOR_BTNFACE) : base;
         if (pressed && over)
@@ -121,28 +122,17 @@ void CWndButton::Paint(HDC dc) const {
     }
 
     int offset = pressed && over ? 1 : 0;
-    if (!shown.IsEmpty()) {
-        CPicture placed(shown);
-        switch (drawMode) {
-        case DrawStretchedMode:
-            placed.SetDrawingRect(client.left + offset, client.top + offset, width, height);
-            placed.DrawStretched(target, keyed);
-            break;
-        case DrawAtTopLeft:
-            placed.SetDrawingRect(client.left + offset, client.top + offset, width, height);
-            placed.Draw(target, keyed, true);
-            break;
-        default:
-            if (keyed)
-                placed.DrawCentredKeyed(target, client, offset);
-            else {
-                placed.SetDrawingRect((width - placed.GetWidth()) / 2 + offset,
-                                      (height - placed.GetHeight()) / 2 + offset, placed.GetWidth(),
-                                      placed.GetHeight());
-                placed.Draw(target, false, true);
-            }
-            break;
-        }
+    RECT moved = {offset, offset, width + offset, height + offset};
+    switch (drawMode) {
+    case DrawStretchedMode:
+        shown.DrawStretchedInto(target, moved, keyed);
+        break;
+    case DrawAtTopLeft:
+        shown.DrawAt(target, moved, keyed);
+        break;
+    default:
+        shown.DrawCentred(target, client, keyed, offset);
+        break;
     }
     if (over && !flat) {
         COLORREF edge =
@@ -150,10 +140,15 @@ void CWndButton::Paint(HDC dc) const {
         Frame(target, client, edge);
     }
     if (disabled) {
-        // Grey the button by mixing every other pixel with the face colour.
-        for (int y = 0; y < height; ++y)
-            for (int x = (y & 1); x < width; x += 2)
-                SetPixelV(target, x, y, GetSysColor(COLOR_BTNFACE));
+        // Grey the button: every other pixel, chequered, takes the face colour.
+        COLORREF face = GetSysColor(COLOR_BTNFACE);
+        uint32_t grey = GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face);
+        GdiFlush();
+        for (int y = 0; y < height; ++y) {
+            uint32_t* row = pixels + static_cast<size_t>(y) * width;
+            for (int x = y & 1; x < width; x += 2)
+                row[x] = grey;
+        }
     }
     BitBlt(dc, 0, 0, width, height, target, 0, 0, SRCCOPY);
 }

@@ -151,7 +151,7 @@ void ModalDialog::PaintBackground(HDC dc) const {
     GdiObject<HBRUSH> lineBrush(CreateSolidBrush(RGB(223, 223, 223)));
     FillRect(dc, &line, lineBrush.Get());
     if (picture && !picture->IsEmpty())
-        picture->DrawCentredKeyed(dc, pictureRect);
+        picture->DrawCentred(dc, pictureRect, true);
 }
 
 INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

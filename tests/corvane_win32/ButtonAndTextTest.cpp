@@ -115,9 +115,9 @@ TEST_F(ButtonTest, RealMouseShowsHoverAndPressAndClicks) {
 }
 
 // Magenta shows the button's colour; pressed, the button is darker with the
-// picture one pixel down and to the right. Dragged off the button and
-// released, a release never pressed here, and a press and release on a
-// disabled button: no click.
+// picture one pixel down and to the right; disabled, every other pixel is the
+// face colour. Dragged off the button and released, a release never pressed
+// here, and a press and release on a disabled button: no click.
 TEST_F(ButtonTest, MagentaShowsTheButtonColourAndOnlyAClickNotifies) {
     Canvas canvas(32, 32, RGB(255, 255, 255));
     auto print = [&] {
@@ -138,6 +138,12 @@ TEST_F(ButtonTest, MagentaShowsTheButtonColourAndOnlyAClickNotifies) {
     Mouse(WM_LBUTTONUP, 40, 12);
     Mouse(WM_LBUTTONUP, 10, 12);
     SetPicture(SquarePicture(), true);
+    print();
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(canvas.At(0, 0), face);
+    EXPECT_EQ(canvas.At(1, 0), colour);
+    EXPECT_EQ(canvas.At(31, 31), face);
+    EXPECT_EQ(canvas.At(9, 10), RGB(0, 0, 0));
     Mouse(WM_LBUTTONDOWN, 10, 12);
     Mouse(WM_LBUTTONUP, 10, 12);
     EXPECT_TRUE(notifications.empty());

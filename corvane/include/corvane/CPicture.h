@@ -19,9 +19,13 @@ public:
     static constexpr COLORREF KeyColour = RGB(255, 0, 255);
 
     CPicture() = default;
+    // A copy has pixels of its own (and the same drawing rectangle).
     CPicture(const CPicture& other);
     CPicture& operator=(const CPicture& other);
-    ~CPicture();
+    // A move hands the pixels over and leaves `other` empty.
+    CPicture(CPicture&& other) noexcept;
+    CPicture& operator=(CPicture&& other) noexcept;
+    ~CPicture() = default;
 
     // Loads resource `id` of the resource type `type` ("Picture"; the type's
     // name is compared without regard to case). False, and the picture left
@@ -42,21 +46,30 @@ public:
     // The colour of one pixel, or CLR_INVALID outside the picture.
     COLORREF GetPixel(int x, int y) const;
 
-    // Where Draw and DrawStretched put the picture: (x, y, width, height), or
-    // a rectangle (left, top, right, bottom).
+    // Drawing into a rectangle given with each call; the picture itself stays
+    // as it is, so one picture can be drawn in many places. `keyed`: magenta
+    // pixels are left out.
+    //   DrawAt             at its own size at the top left corner of `rect`,
+    //                      nothing outside `rect`
+    //   DrawStretchedInto  stretched over the whole of `rect`
+    //   DrawCentred        at its own size centred in `rect`, then moved
+    //                      `offset` pixels right and down (a pressed button)
+    void DrawAt(HDC dc, const RECT& rect, bool keyed = false) const;
+    void DrawStretchedInto(HDC dc, const RECT& rect, bool keyed = false) const;
+    void DrawCentred(HDC dc, const RECT& rect, bool keyed, int offset = 0) const;
+
+    // The drawing rectangle, where Draw and DrawStretched put the picture:
+    // (x, y, width, height), or a rectangle (left, top, right, bottom).
     void SetDrawingRect(int x, int y, int rectWidth, int rectHeight);
     void SetDrawingRect(const RECT& rect);
     const RECT& GetDrawingRect() const { return drawingRect; }
 
     // Draws the picture at its own size at the drawing rectangle's top left
-    // corner. `keyed`: magenta pixels are left out. `clip`: nothing is drawn
-    // outside the drawing rectangle (else the whole picture is drawn).
+    // corner. `clip`: nothing is drawn outside the drawing rectangle (else
+    // the whole picture is drawn).
     void Draw(HDC dc, bool keyed = false, bool clip = true) const;
     // Draws the picture stretched over the whole drawing rectangle.
     void DrawStretched(HDC dc, bool keyed = false) const;
-    // Draws the picture at its own size centred in `rect`, its magenta pixels
-    // left out (buttons and dialogs use this).
-    void DrawCentredKeyed(HDC dc, const RECT& rect, int offset = 0) const;
 
 private:
     bool TakePixels(const void* pixels, int pictureWidth, int pictureHeight);
