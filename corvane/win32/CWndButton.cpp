@@ -30,6 +30,16 @@ void Frame(HDC dc, const RECT& rect, COLORREF colour) {
     FrameRect(dc, &rect, brush.Get());
 }
 
+// Makes `target` a copy of `source` (null: empty); false when the copy failed.
+bool CopyPicture(const CPicture* source, CPicture& target) {
+    if (!source) {
+        target.FreePicture();
+        return true;
+    }
+    target = *source;
+    return source->IsEmpty() || !target.IsEmpty();
+}
+
 } // namespace
 
 CWndButton::~CWndButton() {
@@ -39,8 +49,8 @@ CWndButton::~CWndButton() {
     }
 }
 
-bool CWndButton::Initialize(HINSTANCE instance, HWND parent, bool layoutRightToLeft,
-                            CPicture* background, const wchar_t* text, HFONT textFont,
+bool CWndButton::Initialize(HINSTANCE instance, HWND parent, bool rightToLeft,
+                            CPicture* background, const wchar_t* text, HFONT /*font: unused*/,
                             const RECT* rect) {
     if (window)
         return false;
@@ -55,9 +65,7 @@ bool CWndButton::Initialize(HINSTANCE instance, HWND parent, bool layoutRightToL
         windowClass.lpszClassName = ButtonClass;
         RegisterClassExW(&windowClass);
     }
-    rightToLeft = layoutRightToLeft;
     backgroundPicture = background;
-    font = textFont;
     RECT place = rect ? *rect : RECT{0, 0, 32, 32};
     window = CreateWindowExW(rightToLeft ? WS_EX_LAYOUTRTL : 0, ButtonClass, text ? text : L"",
                              WS_CHILD | WS_VISIBLE, place.left, place.top, place.right - place.left,
@@ -68,17 +76,8 @@ bool CWndButton::Initialize(HINSTANCE instance, HWND parent, bool layoutRightToL
 bool CWndButton::SetBackground(const CPicture* idlePicture, COLORREF idleColour,
                                const CPicture* overPicture, COLORREF overColour, int mode,
                                bool isDisabled, bool isFlat, bool isKeyed) {
-    bool copied = true;
-    if (idlePicture)
-        picture = *idlePicture;
-    else
-        picture.FreePicture();
-    if (overPicture)
-        hoverPicture = *overPicture;
-    else
-        hoverPicture.FreePicture();
-    copied = (!idlePicture || idlePicture->IsEmpty() || !picture.IsEmpty()) &&
-             (!overPicture || overPicture->IsEmpty() || !hoverPicture.IsEmpty());
+    bool copied = CopyPicture(idlePicture, picture);
+    copied = CopyPicture(overPicture, hoverPicture) && copied;
     colour = idleColour;
     hoverColour = overColour;
     drawMode = mode;
@@ -124,7 +123,7 @@ void CWndButton::Paint(HDC dc) const {
     int offset = pressed && over ? 1 : 0;
     RECT moved = {offset, offset, width + offset, height + offset};
     switch (drawMode) {
-    case DrawStretchedMode:
+    case DrawStretched:
         shown.DrawStretchedInto(target, moved, keyed);
         break;
     case DrawAtTopLeft:

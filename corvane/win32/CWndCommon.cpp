@@ -41,19 +41,19 @@ CWndCommon::CWndCommon() = default;
 
 CWndCommon::~CWndCommon() = default;
 
-bool CWndCommon::Initialize(const wchar_t* /*applicationName*/, const wchar_t* /*helpFile*/,
-                            HKEY settingsRoot, const wchar_t* settingsKey, HINSTANCE moduleInstance,
+bool CWndCommon::Initialize(const wchar_t* /*applicationName: unused*/,
+                            const wchar_t* /*helpFile: unused*/, HKEY settingsRoot,
+                            const wchar_t* settingsKey, HINSTANCE moduleInstance,
                             TranslateCallback translate, unsigned char language,
-                            unsigned short cursorId, int minWidth, int minHeight, int largeIconId,
-                            int smallIconId, int drawMode) {
+                            unsigned short cursorId, int /*minWidth: unused*/,
+                            int /*minHeight: unused*/, int largeIconId, int smallIconId,
+                            int drawMode) {
     toolTip.reset(); // the owner makes its tool tip anew
     InstallWindowsExceptionReporter();
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
     instance = moduleInstance;
-    minimumWidth = minWidth;
-    minimumHeight = minHeight;
     backgroundDrawMode = static_cast<uint32_t>(drawMode);
 
     int chosen = ReadLanguage(HKEY_CURRENT_USER, settingsKey);
@@ -69,7 +69,7 @@ bool CWndCommon::Initialize(const wchar_t* /*applicationName*/, const wchar_t* /
     largeIcon = LoadIconOfSize(instance, largeIconId, GetSystemMetrics(SM_CXICON));
     smallIcon = LoadIconOfSize(instance, smallIconId, GetSystemMetrics(SM_CXSMICON));
     defaultFont = CreateMessageFont();
-    return stringTable && backgroundPicture;
+    return true;
 }
 
 void CWndCommon::TrackPointer(const MSG& message) {

@@ -163,7 +163,7 @@ INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
     if (!self)
         return FALSE;
     try {
-        return self->HandleMessage(message, wParam, lParam);
+        return self->HandleMessage(message, wParam);
     } catch (...) {
         OnException("Corvane", __LINE__, CORVANE_FUNCSIG, __TIMESTAMP__);
         EndDialog(hwnd, -1);
@@ -171,16 +171,14 @@ INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
     }
 }
 
-INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam) {
     switch (message) {
     case WM_INITDIALOG: {
         WindowDc screen(nullptr);
         SelectedObject selected(screen.Get(), font);
         TEXTMETRICW metrics = {};
-        if (GetTextMetricsW(screen.Get(), &metrics)) {
+        if (GetTextMetricsW(screen.Get(), &metrics))
             fontHeight = std::max(8, static_cast<int>(metrics.tmHeight));
-            averageCharWidth = std::max(3, static_cast<int>(metrics.tmAveCharWidth));
-        }
         SendMessageW(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         HWND focus = OnInit();
         if (focus)
@@ -208,7 +206,6 @@ INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnCancel();
         return TRUE;
     default:
-        (void)lParam;
         return FALSE;
     }
 }

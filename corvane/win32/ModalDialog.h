@@ -63,11 +63,10 @@ protected:
     HFONT font = nullptr;
     bool rightToLeft;
     int fontHeight = 16;
-    int averageCharWidth = 7;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam);
     void PaintBackground(HDC dc) const;
 
     const CPicture* picture;
