@@ -172,10 +172,8 @@ LRESULT CALLBACK CWndButton::WndProcWrapper(HWND hwnd, UINT message, WPARAM wPar
 LRESULT CWndButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        Paint(dc);
-        EndPaint(window, &paint);
+        PaintDc dc(window);
+        Paint(dc.Get());
         return 0;
     }
     case WM_PRINTCLIENT:

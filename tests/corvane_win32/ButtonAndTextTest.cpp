@@ -220,11 +220,11 @@ TEST_F(TextTest, EmptyRectangleHidesOpaqueFillsAndTheFontIsCopied) {
     EXPECT_EQ(canvas.At(10, 10), RGB(255, 0, 255));
     EXPECT_EQ(canvas.At(50, 30), background);
 
-    HFONT font =
-        CreateFontW(40, 0, 0, 0, 600, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FIXED_PITCH, L"Consolas");
-    text.SetFont(font);
-    DeleteObject(font); // the control keeps a font of its own
+    GdiObject<HFONT> font(CreateFontW(40, 0, 0, 0, 600, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
+                                      FIXED_PITCH, L"Consolas"));
+    text.SetFont(font.Get());
+    font.Reset(); // the control keeps a font of its own
     text.SetText(L"X");
     text.SetTransparency(true, RGB(255, 0, 255));
     text.SetDrawingRect(0, 0, 200, 100);

@@ -3,8 +3,10 @@
 //   GdiObject<HBRUSH>   calls DeleteObject (pens, brushes, fonts, bitmaps)
 //   MemoryDc            calls DeleteDC on a context from CreateCompatibleDC
 //   WindowDc            calls ReleaseDC on a window's context from GetDC
+//   PaintDc             calls EndPaint for the context of BeginPaint
 //   SelectedObject      selects the previous object back into its context
-// The first three are counted in corvane::LiveGdiObjects (LiveObjects.h).
+// All but SelectedObject are counted in corvane::LiveGdiObjects
+// (LiveObjects.h).
 #pragma once
 
 #include <windows.h>
@@ -69,6 +71,28 @@ private:
     }
 
     HWND window;
+    HDC dc;
+};
+
+// The context that BeginPaint gives a window's WM_PAINT, until EndPaint.
+class PaintDc {
+public:
+    explicit PaintDc(HWND windowHandle) : window(windowHandle), dc(BeginPaint(window, &paint)) {
+        if (dc)
+            ++corvane::detail::liveGdiObjects;
+    }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    ~PaintDc() {
+        EndPaint(window, &paint);
+        if (dc)
+            --corvane::detail::liveGdiObjects;
+    }
+    HDC Get() const { return dc; }
+
+private:
+    HWND window;
+    PAINTSTRUCT paint = {};
     HDC dc;
 };
 

@@ -5,8 +5,8 @@
 // count for themselves.
 //
 // Only what an owner holds is counted:
-//   LiveGdiObjects   GdiObject (fonts, brushes, pens, bitmaps), MemoryDc and
-//                    WindowDc (GdiObjects.h)
+//   LiveGdiObjects   GdiObject (fonts, brushes, pens, bitmaps), MemoryDc,
+//                    WindowDc and PaintDc (GdiObjects.h)
 //   LiveUserObjects  UniqueIcon (UniqueIcon.h)
 // The library makes every such handle through these owners; a handle that
 // someone makes by hand and never gives to an owner is not seen. The counts
