@@ -49,9 +49,8 @@ CWndButton::~CWndButton() {
     }
 }
 
-bool CWndButton::Initialize(HINSTANCE instance, HWND parent, bool rightToLeft,
-                            CPicture* background, const wchar_t* text, HFONT /*font: unused*/,
-                            const RECT* rect) {
+bool CWndButton::Initialize(HINSTANCE instance, HWND parent, bool rightToLeft, CPicture* background,
+                            const wchar_t* text, HFONT /*font: unused*/, const RECT* rect) {
     if (window)
         return false;
     WNDCLASSEXW windowClass = {};

@@ -19,8 +19,8 @@ int ReadLanguage(HKEY root, const wchar_t* key) {
     DWORD size = sizeof(value);
     DWORD type = 0;
     if (!opened ||
-        RegQueryValueExW(opened.Get(), L"Language", nullptr, &type,
-                         reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+        RegQueryValueExW(opened.Get(), L"Language", nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                         &size) != ERROR_SUCCESS ||
         type != REG_DWORD || value > 255)
         return -1;
     return static_cast<int>(value);

@@ -51,8 +51,8 @@ TEST(LiveObjectsTest, CountsComeBackToTheStartOnceEverythingIsGone) {
         }
         {
             Canvas canvas(32, 32, RGB(255, 255, 255));
-            SendMessageW(button.GetWindow(), WM_PRINTCLIENT,
-                         reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
+            SendMessageW(button.GetWindow(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()),
+                         PRF_CLIENT);
             ownFont.Draw(canvas.Dc());
             builtInFont.Draw(canvas.Dc());
         }
