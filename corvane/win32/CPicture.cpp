@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "corvane/ComObjects.h"
@@ -138,27 +139,37 @@ CPicture& CPicture::operator=(const CPicture& other) {
     return *this;
 }
 
-CPicture::~CPicture() {
-    FreePicture();
+CPicture::CPicture(CPicture&& other) noexcept
+    : bitmap(std::move(other.bitmap)), bits(std::exchange(other.bits, nullptr)),
+      width(std::exchange(other.width, 0)), height(std::exchange(other.height, 0)),
+      drawingRect(other.drawingRect) {}
+
+CPicture& CPicture::operator=(CPicture&& other) noexcept {
+    if (this == &other)
+        return *this;
+    bitmap = std::move(other.bitmap);
+    bits = std::exchange(other.bits, nullptr);
+    width = std::exchange(other.width, 0);
+    height = std::exchange(other.height, 0);
+    drawingRect = other.drawingRect;
+    return *this;
 }
 
 void CPicture::FreePicture() {
-    if (bitmap)
-        DeleteObject(bitmap);
-    bitmap = nullptr;
+    bitmap.Reset();
     bits = nullptr;
     width = height = 0;
 }
 
 bool CPicture::TakePixels(const void* pixels, int pictureWidth, int pictureHeight) {
     FreePicture();
-    void* newBits = nullptr;
-    HBITMAP made = CreatePixelBitmap(pictureWidth, pictureHeight, &newBits);
+    uint32_t* newBits = nullptr;
+    GdiObject<HBITMAP> made = CreatePixelBitmap(pictureWidth, pictureHeight, &newBits);
     if (!made)
         return false;
     if (pixels)
         memcpy(newBits, pixels, static_cast<size_t>(pictureWidth) * pictureHeight * 4);
-    bitmap = made;
+    bitmap = std::move(made);
     bits = newBits;
     width = pictureWidth;
     height = pictureHeight;
@@ -207,12 +218,10 @@ bool CPicture::CreatePictureFromHandle(HBITMAP source) {
     if (GetDIBits(screen.Get(), source, 0, static_cast<UINT>(h), copy.bits, &info,
                   DIB_RGB_COLORS) != h)
         return false;
-    auto* pixels = static_cast<uint32_t*>(copy.bits);
     for (size_t i = 0; i < static_cast<size_t>(w) * h; ++i)
-        pixels[i] &= 0xFFFFFF;
-    FreePicture();
-    std::swap(bitmap, copy.bitmap);
-    std::swap(bits, copy.bits);
+        copy.bits[i] &= 0xFFFFFF;
+    bitmap = std::move(copy.bitmap);
+    bits = copy.bits;
     width = w;
     height = h;
     return true;
@@ -221,7 +230,7 @@ bool CPicture::CreatePictureFromHandle(HBITMAP source) {
 COLORREF CPicture::GetPixel(int x, int y) const {
     if (!bits || x < 0 || y < 0 || x >= width || y >= height)
         return CLR_INVALID;
-    uint32_t pixel = static_cast<const uint32_t*>(bits)[static_cast<size_t>(y) * width + x];
+    uint32_t pixel = bits[static_cast<size_t>(y) * width + x];
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
 
@@ -240,7 +249,7 @@ void CPicture::Blit(HDC dc, int x, int y, int w, int h, int sourceW, int sourceH
     MemoryDc source(dc);
     if (!source)
         return;
-    SelectedObject selected(source.Get(), bitmap);
+    SelectedObject selected(source.Get(), bitmap.Get());
     if (keyed) {
         GdiTransparentBlt(dc, x, y, w, h, source.Get(), 0, 0, sourceW, sourceH, KeyColour);
     } else if (w == sourceW && h == sourceH) {
@@ -252,22 +261,30 @@ void CPicture::Blit(HDC dc, int x, int y, int w, int h, int sourceW, int sourceH
     }
 }
 
+void CPicture::DrawAt(HDC dc, const RECT& rect, bool keyed) const {
+    int w = std::min(width, static_cast<int>(rect.right - rect.left));
+    int h = std::min(height, static_cast<int>(rect.bottom - rect.top));
+    Blit(dc, rect.left, rect.top, w, h, w, h, keyed);
+}
+
+void CPicture::DrawStretchedInto(HDC dc, const RECT& rect, bool keyed) const {
+    Blit(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, width, height,
+         keyed);
+}
+
+void CPicture::DrawCentred(HDC dc, const RECT& rect, bool keyed, int offset) const {
+    int x = (rect.left + rect.right - width) / 2 + offset;
+    int y = (rect.top + rect.bottom - height) / 2 + offset;
+    Blit(dc, x, y, width, height, width, height, keyed);
+}
+
 void CPicture::Draw(HDC dc, bool keyed, bool clip) const {
-    int w = width, h = height;
-    if (clip) {
-        w = std::min(w, static_cast<int>(drawingRect.right - drawingRect.left));
-        h = std::min(h, static_cast<int>(drawingRect.bottom - drawingRect.top));
-    }
-    Blit(dc, drawingRect.left, drawingRect.top, w, h, w, h, keyed);
+    if (clip)
+        DrawAt(dc, drawingRect, keyed);
+    else
+        Blit(dc, drawingRect.left, drawingRect.top, width, height, width, height, keyed);
 }
 
 void CPicture::DrawStretched(HDC dc, bool keyed) const {
-    Blit(dc, drawingRect.left, drawingRect.top, drawingRect.right - drawingRect.left,
-         drawingRect.bottom - drawingRect.top, width, height, keyed);
-}
-
-void CPicture::DrawCentredKeyed(HDC dc, const RECT& rect, int offset) const {
-    int x = (rect.left + rect.right - width) / 2 + offset;
-    int y = (rect.top + rect.bottom - height) / 2 + offset;
-    Blit(dc, x, y, width, height, width, height, true);
+    DrawStretchedInto(dc, drawingRect, keyed);
 }

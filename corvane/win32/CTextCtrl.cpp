@@ -19,7 +19,7 @@ int BuiltInHeight(int size) {
     }
 }
 
-HFONT MakeBuiltInFont(int size) {
+GdiObject<HFONT> MakeBuiltInFont(int size) {
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof(metrics);
     LOGFONTW font = {};
@@ -31,29 +31,19 @@ HFONT MakeBuiltInFont(int size) {
     font.lfWidth = 0;
     font.lfWeight = size == 3 ? FW_BOLD : FW_NORMAL;
     font.lfQuality = CLEARTYPE_QUALITY;
-    return CreateFontIndirectW(&font);
+    return GdiObject<HFONT>(CreateFontIndirectW(&font));
 }
 
 } // namespace
-
-CTextCtrl::~CTextCtrl() {
-    if (ownFont)
-        DeleteObject(ownFont);
-    if (builtInFont)
-        DeleteObject(builtInFont);
-}
 
 void CTextCtrl::SetText(const wchar_t* newText) {
     text = newText ? newText : L"";
 }
 
 void CTextCtrl::SetFont(HFONT font) {
-    if (ownFont)
-        DeleteObject(ownFont);
-    ownFont = nullptr;
     LOGFONTW description = {};
-    if (font && GetObjectW(font, sizeof(description), &description))
-        ownFont = CreateFontIndirectW(&description);
+    bool described = font && GetObjectW(font, sizeof(description), &description);
+    ownFont.Reset(described ? CreateFontIndirectW(&description) : nullptr);
 }
 
 void CTextCtrl::SetTextFormat(int horizontal, int vertical, int size, bool singleLine) {
@@ -78,14 +68,12 @@ void CTextCtrl::SetDrawingRect(const RECT& rect) {
 
 HFONT CTextCtrl::ChooseFont() const {
     if (ownFont)
-        return ownFont;
+        return ownFont.Get();
     if (!builtInFont || builtInSize != sizeFormat) {
-        if (builtInFont)
-            DeleteObject(builtInFont);
         builtInFont = MakeBuiltInFont(sizeFormat);
         builtInSize = sizeFormat;
     }
-    return builtInFont;
+    return builtInFont.Get();
 }
 
 void CTextCtrl::Draw(HDC dc) const {

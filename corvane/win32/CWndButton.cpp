@@ -2,7 +2,8 @@
 // notification to the parent.
 #include "corvane/CWndButton.h"
 
-#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 
 #include "corvane/GdiObjects.h"
 #include "corvane/OnException.h"
@@ -29,6 +30,16 @@ void Frame(HDC dc, const RECT& rect, COLORREF colour) {
     FrameRect(dc, &rect, brush.Get());
 }
 
+// Makes `target` a copy of `source` (null: empty); false when the copy failed.
+bool CopyPicture(const CPicture* source, CPicture& target) {
+    if (!source) {
+        target.FreePicture();
+        return true;
+    }
+    target = *source;
+    return source->IsEmpty() || !target.IsEmpty();
+}
+
 } // namespace
 
 CWndButton::~CWndButton() {
@@ -38,9 +49,8 @@ CWndButton::~CWndButton() {
     }
 }
 
-bool CWndButton::Initialize(HINSTANCE instance, HWND parent, bool layoutRightToLeft,
-                            CPicture* background, const wchar_t* text, HFONT textFont,
-                            const RECT* rect) {
+bool CWndButton::Initialize(HINSTANCE instance, HWND parent, bool rightToLeft, CPicture* background,
+                            const wchar_t* text, HFONT /*font: unused*/, const RECT* rect) {
     if (window)
         return false;
     WNDCLASSEXW windowClass = {};
@@ -54,9 +64,7 @@ bool CWndButton::Initialize(HINSTANCE instance, HWND parent, bool layoutRightToL
         windowClass.lpszClassName = ButtonClass;
         RegisterClassExW(&windowClass);
     }
-    rightToLeft = layoutRightToLeft;
     backgroundPicture = background;
-    font = textFont;
     RECT place = rect ? *rect : RECT{0, 0, 32, 32};
     window = CreateWindowExW(rightToLeft ? WS_EX_LAYOUTRTL : 0, ButtonClass, text ? text : L"",
                              WS_CHILD | WS_VISIBLE, place.left, place.top, place.right - place.left,
@@ -67,17 +75,8 @@ bool CWndButton::Initialize(HINSTANCE instance, HWND parent, bool layoutRightToL
 bool CWndButton::SetBackground(const CPicture* idlePicture, COLORREF idleColour,
                                const CPicture* overPicture, COLORREF overColour, int mode,
                                bool isDisabled, bool isFlat, bool isKeyed) {
-    bool copied = true;
-    if (idlePicture)
-        picture = *idlePicture;
-    else
-        picture.FreePicture();
-    if (overPicture)
-        hoverPicture = *overPicture;
-    else
-        hoverPicture.FreePicture();
-    copied = (!idlePicture || idlePicture->IsEmpty() || !picture.IsEmpty()) &&
-             (!overPicture || overPicture->IsEmpty() || !hoverPicture.IsEmpty());
+    bool copied = CopyPicture(idlePicture, picture);
+    copied = CopyPicture(overPicture, hoverPicture) && copied;
     colour = idleColour;
     hoverColour = overColour;
     drawMode = mode;
@@ -95,9 +94,11 @@ void CWndButton::Paint(HDC dc) const {
     int width = client.right, height = client.bottom;
     if (width <= 0 || height <= 0)
         return;
-    // Compose off-screen, then copy in one go: no flicker.
+    // Compose off-screen, then copy in one go: no flicker. The pixels are at
+    // hand for greying a disabled button.
     MemoryDc memory(dc);
-    GdiObject<HBITMAP> canvas(CreateCompatibleBitmap(dc, width, height));
+    uint32_t* pixels = nullptr;
+    GdiObject<HBITMAP> canvas = CreatePixelBitmap(width, height, &pixels);
     if (!memory || !canvas)
         return;
     SelectedObject selected(memory.Get(), canvas.Get());
@@ -107,9 +108,7 @@ void CWndButton::Paint(HDC dc) const {
     const CPicture& shown = over && !hoverPicture.IsEmpty() ? hoverPicture : picture;
     COLORREF base = over && hoverColour != NoColour ? hoverColour : colour;
     if (base == NoColour && backgroundPicture && !backgroundPicture->IsEmpty()) {
-        CPicture stretched(*backgroundPicture);
-        stretched.SetDrawingRect(client);
-        stretched.DrawStretched(target, false);
+        backgroundPicture->DrawStretchedInto(target, client, false);
     } else {
         COLORREF fill = base == NoColour ? GetSysColor(COLOR_BTNFACE) : base;
         if (pressed && over)
@@ -121,28 +120,17 @@ void CWndButton::Paint(HDC dc) const {
     }
 
     int offset = pressed && over ? 1 : 0;
-    if (!shown.IsEmpty()) {
-        CPicture placed(shown);
-        switch (drawMode) {
-        case DrawStretchedMode:
-            placed.SetDrawingRect(client.left + offset, client.top + offset, width, height);
-            placed.DrawStretched(target, keyed);
-            break;
-        case DrawAtTopLeft:
-            placed.SetDrawingRect(client.left + offset, client.top + offset, width, height);
-            placed.Draw(target, keyed, true);
-            break;
-        default:
-            if (keyed)
-                placed.DrawCentredKeyed(target, client, offset);
-            else {
-                placed.SetDrawingRect((width - placed.GetWidth()) / 2 + offset,
-                                      (height - placed.GetHeight()) / 2 + offset, placed.GetWidth(),
-                                      placed.GetHeight());
-                placed.Draw(target, false, true);
-            }
-            break;
-        }
+    RECT moved = {offset, offset, width + offset, height + offset};
+    switch (drawMode) {
+    case DrawStretched:
+        shown.DrawStretchedInto(target, moved, keyed);
+        break;
+    case DrawAtTopLeft:
+        shown.DrawAt(target, moved, keyed);
+        break;
+    default:
+        shown.DrawCentred(target, client, keyed, offset);
+        break;
     }
     if (over && !flat) {
         COLORREF edge =
@@ -150,10 +138,15 @@ void CWndButton::Paint(HDC dc) const {
         Frame(target, client, edge);
     }
     if (disabled) {
-        // Grey the button by mixing every other pixel with the face colour.
-        for (int y = 0; y < height; ++y)
-            for (int x = (y & 1); x < width; x += 2)
-                SetPixelV(target, x, y, GetSysColor(COLOR_BTNFACE));
+        // Grey the button: every other pixel, chequered, takes the face colour.
+        COLORREF face = GetSysColor(COLOR_BTNFACE);
+        uint32_t grey = GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face);
+        GdiFlush();
+        for (int y = 0; y < height; ++y) {
+            uint32_t* row = pixels + static_cast<size_t>(y) * width;
+            for (int x = y & 1; x < width; x += 2)
+                row[x] = grey;
+        }
     }
     BitBlt(dc, 0, 0, width, height, target, 0, 0, SRCCOPY);
 }
@@ -178,10 +171,8 @@ LRESULT CALLBACK CWndButton::WndProcWrapper(HWND hwnd, UINT message, WPARAM wPar
 LRESULT CWndButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        Paint(dc);
-        EndPaint(window, &paint);
+        PaintDc dc(window);
+        Paint(dc.Get());
         return 0;
     }
     case WM_PRINTCLIENT:

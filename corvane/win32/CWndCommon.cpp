@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 #include "ModalDialog.h"
-#include "corvane/CWndToolTip.h"
+#include "corvane/RegistryKey.h"
 #include "corvane/WindowsExceptionReporter.h"
 
 namespace {
@@ -14,75 +14,54 @@ namespace {
 int ReadLanguage(HKEY root, const wchar_t* key) {
     if (!root || !key)
         return -1;
+    RegistryKey opened = OpenRegistryKey(root, key, KEY_QUERY_VALUE);
     DWORD value = 0;
     DWORD size = sizeof(value);
     DWORD type = 0;
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(root, key, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
-        return -1;
-    LONG result = RegQueryValueExW(opened, L"Language", nullptr, &type,
-                                   reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(opened);
-    if (result != ERROR_SUCCESS || type != REG_DWORD || value > 255)
+    if (!opened ||
+        RegQueryValueExW(opened.Get(), L"Language", nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                         &size) != ERROR_SUCCESS ||
+        type != REG_DWORD || value > 255)
         return -1;
     return static_cast<int>(value);
 }
 
-HICON LoadIconOfSize(HINSTANCE instance, int id, int side) {
+UniqueIcon LoadIconOfSize(HINSTANCE instance, int id, int side) {
     HICON icon = nullptr;
     if (id)
         icon = static_cast<HICON>(
             LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, side, side, LR_DEFAULTCOLOR));
     // The system's icon is shared; a copy of it can be destroyed like our own.
-    return icon ? icon : CopyIcon(LoadIconW(nullptr, IDI_APPLICATION));
+    return UniqueIcon(icon ? icon : CopyIcon(LoadIconW(nullptr, IDI_APPLICATION)));
 }
 
 } // namespace
 
 CWndCommon::CWndCommon() = default;
 
-CWndCommon::~CWndCommon() {
-    Release();
-}
+CWndCommon::~CWndCommon() = default;
 
-void CWndCommon::Release() {
-    delete toolTip;
-    toolTip = nullptr;
-    delete stringTable;
-    stringTable = nullptr;
-    delete backgroundPicture;
-    backgroundPicture = nullptr;
-    if (defaultFont)
-        DeleteObject(defaultFont);
-    defaultFont = nullptr;
-    if (largeIcon)
-        DestroyIcon(largeIcon);
-    if (smallIcon)
-        DestroyIcon(smallIcon);
-    largeIcon = smallIcon = nullptr;
-}
-
-bool CWndCommon::Initialize(const wchar_t* /*applicationName*/, const wchar_t* /*helpFile*/,
-                            HKEY settingsRoot, const wchar_t* settingsKey, HINSTANCE moduleInstance,
+bool CWndCommon::Initialize(const wchar_t* /*applicationName: unused*/,
+                            const wchar_t* /*helpFile: unused*/, HKEY settingsRoot,
+                            const wchar_t* settingsKey, HINSTANCE moduleInstance,
                             TranslateCallback translate, unsigned char language,
-                            unsigned short cursorId, int minWidth, int minHeight, int largeIconId,
-                            int smallIconId, int drawMode) {
-    Release();
+                            unsigned short cursorId, int /*minWidth: unused*/,
+                            int /*minHeight: unused*/, int largeIconId, int smallIconId,
+                            int drawMode) {
+    toolTip.reset(); // the owner makes its tool tip anew
     InstallWindowsExceptionReporter();
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
     instance = moduleInstance;
-    minimumWidth = minWidth;
-    minimumHeight = minHeight;
     backgroundDrawMode = static_cast<uint32_t>(drawMode);
 
     int chosen = ReadLanguage(HKEY_CURRENT_USER, settingsKey);
     if (chosen < 0 && settingsRoot != HKEY_CURRENT_USER)
         chosen = ReadLanguage(settingsRoot, settingsKey);
-    stringTable = new CStringResource;
+    stringTable = std::make_unique<CStringResource>();
     stringTable->Build(translate, chosen >= 0 ? static_cast<unsigned char>(chosen) : language);
-    backgroundPicture = new CPicture;
+    backgroundPicture = std::make_unique<CPicture>();
 
     cursor = cursorId ? LoadCursorW(instance, MAKEINTRESOURCEW(cursorId)) : nullptr;
     if (!cursor)
@@ -90,7 +69,7 @@ bool CWndCommon::Initialize(const wchar_t* /*applicationName*/, const wchar_t* /
     largeIcon = LoadIconOfSize(instance, largeIconId, GetSystemMetrics(SM_CXICON));
     smallIcon = LoadIconOfSize(instance, smallIconId, GetSystemMetrics(SM_CXSMICON));
     defaultFont = CreateMessageFont();
-    return stringTable && backgroundPicture;
+    return true;
 }
 
 void CWndCommon::TrackPointer(const MSG& message) {

@@ -3,8 +3,8 @@
 
 #include <commctrl.h>
 
-CWndToolTip::CWndToolTip(int delayMilliseconds, HFONT tipFont, HKEY root)
-    : font(tipFont), settingsRoot(root), delay(delayMilliseconds) {}
+CWndToolTip::CWndToolTip(int delayMilliseconds, HFONT tipFont, HKEY /*settingsRoot: unused*/)
+    : font(tipFont), delay(delayMilliseconds) {}
 
 CWndToolTip::~CWndToolTip() {
     if (window && IsWindow(window))

@@ -32,31 +32,24 @@ std::vector<WORD> MakeTemplate(const wchar_t* caption, bool rightToLeft) {
 
 } // namespace
 
-HFONT CreateMessageFont() {
+GdiObject<HFONT> CreateMessageFont() {
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof(metrics);
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-        return CreateFontIndirectW(&metrics.lfMessageFont);
-    return CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, L"Segoe UI");
+        return GdiObject<HFONT>(CreateFontIndirectW(&metrics.lfMessageFont));
+    return GdiObject<HFONT>(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                        CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Segoe UI"));
 }
 
 ModalDialog::ModalDialog(HWND ownerWindow, HFONT dialogFont, const CPicture* dialogPicture,
                          bool layoutRightToLeft)
-    : owner(ownerWindow), font(dialogFont), rightToLeft(layoutRightToLeft), picture(dialogPicture) {
+    : owner(ownerWindow), font(dialogFont), rightToLeft(layoutRightToLeft), picture(dialogPicture),
+      panelBrush(CreateSolidBrush(GetSysColor(COLOR_WINDOW))) {
     if (!font) {
         ownFont = CreateMessageFont();
-        font = ownFont;
+        font = ownFont.Get();
     }
-    panelBrush = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
-}
-
-ModalDialog::~ModalDialog() {
-    if (ownFont)
-        DeleteObject(ownFont);
-    if (panelBrush)
-        DeleteObject(panelBrush);
 }
 
 INT_PTR ModalDialog::Run(const wchar_t* caption) {
@@ -149,7 +142,7 @@ void ModalDialog::PaintBackground(HDC dc) const {
     GetClientRect(dialog, &client);
     RECT panel = client;
     panel.bottom = panelBottom;
-    FillRect(dc, &panel, panelBrush);
+    FillRect(dc, &panel, panelBrush.Get());
     RECT band = client;
     band.top = panelBottom;
     FillRect(dc, &band, GetSysColorBrush(COLOR_BTNFACE));
@@ -158,7 +151,7 @@ void ModalDialog::PaintBackground(HDC dc) const {
     GdiObject<HBRUSH> lineBrush(CreateSolidBrush(RGB(223, 223, 223)));
     FillRect(dc, &line, lineBrush.Get());
     if (picture && !picture->IsEmpty())
-        picture->DrawCentredKeyed(dc, pictureRect);
+        picture->DrawCentred(dc, pictureRect, true);
 }
 
 INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -170,7 +163,7 @@ INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
     if (!self)
         return FALSE;
     try {
-        return self->HandleMessage(message, wParam, lParam);
+        return self->HandleMessage(message, wParam);
     } catch (...) {
         OnException("Corvane", __LINE__, CORVANE_FUNCSIG, __TIMESTAMP__);
         EndDialog(hwnd, -1);
@@ -178,16 +171,14 @@ INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
     }
 }
 
-INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam) {
     switch (message) {
     case WM_INITDIALOG: {
         WindowDc screen(nullptr);
         SelectedObject selected(screen.Get(), font);
         TEXTMETRICW metrics = {};
-        if (GetTextMetricsW(screen.Get(), &metrics)) {
+        if (GetTextMetricsW(screen.Get(), &metrics))
             fontHeight = std::max(8, static_cast<int>(metrics.tmHeight));
-            averageCharWidth = std::max(3, static_cast<int>(metrics.tmAveCharWidth));
-        }
         SendMessageW(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         HWND focus = OnInit();
         if (focus)
@@ -204,7 +195,7 @@ INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
         SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
         SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
-        return reinterpret_cast<INT_PTR>(panelBrush);
+        return reinterpret_cast<INT_PTR>(panelBrush.Get());
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL)
             OnCancel();
@@ -215,7 +206,6 @@ INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnCancel();
         return TRUE;
     default:
-        (void)lParam;
         return FALSE;
     }
 }

@@ -12,6 +12,8 @@
 
 #include <vector>
 
+#include "corvane/GdiObjects.h"
+
 class CPicture;
 
 class ModalDialog {
@@ -19,7 +21,7 @@ public:
     ModalDialog(HWND owner, HFONT font, const CPicture* picture, bool rightToLeft);
     ModalDialog(const ModalDialog&) = delete;
     ModalDialog& operator=(const ModalDialog&) = delete;
-    virtual ~ModalDialog();
+    virtual ~ModalDialog() = default;
 
     // Shows the dialog; returns what EndDialog was given, or -1 when the
     // dialog could not be shown.
@@ -61,19 +63,18 @@ protected:
     HFONT font = nullptr;
     bool rightToLeft;
     int fontHeight = 16;
-    int averageCharWidth = 7;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam);
     void PaintBackground(HDC dc) const;
 
     const CPicture* picture;
-    HFONT ownFont = nullptr;
-    HBRUSH panelBrush = nullptr;
+    GdiObject<HFONT> ownFont;
+    GdiObject<HBRUSH> panelBrush;
     int panelBottom = 0;
     RECT pictureRect = {0, 0, 0, 0};
 };
 
-// The system's message font (Segoe UI or Tahoma), made anew; the caller owns it.
-HFONT CreateMessageFont();
+// The system's message font (Segoe UI or Tahoma), made anew.
+GdiObject<HFONT> CreateMessageFont();

@@ -115,9 +115,9 @@ TEST_F(ButtonTest, RealMouseShowsHoverAndPressAndClicks) {
 }
 
 // Magenta shows the button's colour; pressed, the button is darker with the
-// picture one pixel down and to the right. Dragged off the button and
-// released, a release never pressed here, and a press and release on a
-// disabled button: no click.
+// picture one pixel down and to the right; disabled, every other pixel is the
+// face colour. Dragged off the button and released, a release never pressed
+// here, and a press and release on a disabled button: no click.
 TEST_F(ButtonTest, MagentaShowsTheButtonColourAndOnlyAClickNotifies) {
     Canvas canvas(32, 32, RGB(255, 255, 255));
     auto print = [&] {
@@ -138,6 +138,12 @@ TEST_F(ButtonTest, MagentaShowsTheButtonColourAndOnlyAClickNotifies) {
     Mouse(WM_LBUTTONUP, 40, 12);
     Mouse(WM_LBUTTONUP, 10, 12);
     SetPicture(SquarePicture(), true);
+    print();
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(canvas.At(0, 0), face);
+    EXPECT_EQ(canvas.At(1, 0), colour);
+    EXPECT_EQ(canvas.At(31, 31), face);
+    EXPECT_EQ(canvas.At(9, 10), RGB(0, 0, 0));
     Mouse(WM_LBUTTONDOWN, 10, 12);
     Mouse(WM_LBUTTONUP, 10, 12);
     EXPECT_TRUE(notifications.empty());
@@ -214,11 +220,11 @@ TEST_F(TextTest, EmptyRectangleHidesOpaqueFillsAndTheFontIsCopied) {
     EXPECT_EQ(canvas.At(10, 10), RGB(255, 0, 255));
     EXPECT_EQ(canvas.At(50, 30), background);
 
-    HFONT font =
-        CreateFontW(40, 0, 0, 0, 600, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FIXED_PITCH, L"Consolas");
-    text.SetFont(font);
-    DeleteObject(font); // the control keeps a font of its own
+    GdiObject<HFONT> font(CreateFontW(40, 0, 0, 0, 600, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
+                                      FIXED_PITCH, L"Consolas"));
+    text.SetFont(font.Get());
+    font.Reset(); // the control keeps a font of its own
     text.SetText(L"X");
     text.SetTransparency(true, RGB(255, 0, 255));
     text.SetDrawingRect(0, 0, 200, 100);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "Win32Testing.h"
@@ -79,7 +80,7 @@ TEST(PictureTest, MissingResourceOrWrongTypeLeavesThePictureEmpty) {
 
 // The caller's bitmap is still selected into its context, as in the game's
 // drawing code, and changed right after; the picture and its copies keep
-// their own pixels.
+// their own pixels, and a move hands them over.
 TEST(PictureTest, PictureFromHandleKeepsItsOwnCopy) {
     Canvas canvas(20, 10, RGB(10, 20, 30));
     SetPixelV(canvas.Dc(), 3, 4, RGB(200, 100, 50));
@@ -104,12 +105,22 @@ TEST(PictureTest, PictureFromHandleKeepsItsOwnCopy) {
     EXPECT_EQ(clipped.At(14, 9), RGB(10, 20, 30));
     EXPECT_EQ(clipped.At(15, 9), RGB(255, 255, 255));
     EXPECT_EQ(clipped.At(14, 10), RGB(255, 255, 255));
+    // The same with the rectangle given to the call.
+    Canvas stretchedInto(40, 20, RGB(255, 255, 255)), drawnAt(40, 20, RGB(255, 255, 255));
+    picture.DrawStretchedInto(stretchedInto.Dc(), RECT{0, 0, 40, 20});
+    picture.DrawAt(drawnAt.Dc(), RECT{5, 5, 15, 10});
+    EXPECT_TRUE(stretchedInto.SameAs(target));
+    EXPECT_TRUE(drawnAt.SameAs(clipped));
 
     CPicture copy(picture);
     picture.FreePicture();
     EXPECT_TRUE(picture.IsEmpty());
     EXPECT_EQ(copy.GetPixel(3, 4), RGB(200, 100, 50));
     EXPECT_NE(copy.GetBitmap(), nullptr);
+    CPicture moved(std::move(copy));
+    EXPECT_TRUE(copy.IsEmpty());
+    EXPECT_EQ(copy.GetPixel(0, 0), CLR_INVALID);
+    EXPECT_EQ(moved.GetPixel(3, 4), RGB(200, 100, 50));
 }
 
 } // namespace

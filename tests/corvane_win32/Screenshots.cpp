@@ -47,9 +47,7 @@ bool WritePng(const Canvas& canvas, const std::wstring& path) {
 } // namespace
 
 Canvas::Canvas(int w, int h, COLORREF fill) : width(w), height(h) {
-    void* memory = nullptr;
-    bitmap.Reset(CreatePixelBitmap(w, h, &memory));
-    bits = static_cast<uint32_t*>(memory);
+    bitmap = CreatePixelBitmap(w, h, &bits);
     selected = std::make_unique<SelectedObject>(dc.Get(), bitmap.Get());
     GdiObject<HBRUSH> brush(CreateSolidBrush(fill));
     RECT all = {0, 0, w, h};

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "Win32Testing.h"
@@ -107,7 +108,7 @@ TEST(WndCommonTest, ToolTipAppearsWhenThePointerRestsOnAButton) {
     HWND newLevel = buttons[0].GetWindow(), restart = buttons[1].GetWindow();
     window.tips[newLevel] = L"New level";
     window.tips[restart] = L"Restart level";
-    window.toolTip = new CWndToolTip(50, window.GetDefaultFont(), HKEY_LOCAL_MACHINE);
+    window.toolTip = std::make_unique<CWndToolTip>(50, window.GetDefaultFont(), HKEY_LOCAL_MACHINE);
     ParkMouse();
 
     // Rests on a button until its tip shows, running the window's pump.

@@ -19,12 +19,13 @@
 
 #include <string>
 
+#include "corvane/GdiObjects.h"
+
 class CTextCtrl {
 public:
     CTextCtrl() = default;
     CTextCtrl(const CTextCtrl&) = delete;
     CTextCtrl& operator=(const CTextCtrl&) = delete;
-    ~CTextCtrl();
 
     void SetText(const wchar_t* text);
     const wchar_t* GetText() const { return text.c_str(); }
@@ -51,8 +52,8 @@ private:
     HFONT ChooseFont() const;
 
     std::wstring text;
-    HFONT ownFont = nullptr;
-    mutable HFONT builtInFont = nullptr;
+    GdiObject<HFONT> ownFont;
+    mutable GdiObject<HFONT> builtInFont;
     mutable int builtInSize = 0;
     int horizontalFormat = 1;
     int verticalFormat = 1;

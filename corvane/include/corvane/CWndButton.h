@@ -20,29 +20,43 @@ public:
     // "No colour": the background picture shows instead.
     static constexpr COLORREF NoColour = 0xFFFFFFFF;
 
-    // Draw modes of SetBackground.
-    enum DrawMode { DrawAtTopLeft = 0, DrawStretchedMode = 1, DrawCentred = 2 };
+    // Where SetBackground's pictures go on the button (its `drawMode`).
+    enum DrawMode : int {
+        DrawAtTopLeft = 0, // at their own size at the top left corner, cut at the edges
+        DrawStretched = 1, // stretched over the whole button
+        DrawCentred = 2,   // at their own size, centred
+    };
 
     CWndButton() = default;
     CWndButton(const CWndButton&) = delete;
     CWndButton& operator=(const CWndButton&) = delete;
     ~CWndButton();
 
-    // Creates the button window as a child of `parent`. `rightToLeft` mirrors
-    // its layout (a text goes left of the picture). `background` (may be null)
-    // is drawn stretched behind the picture while no colour is set (colour
-    // NoColour). `text` is the window text (for screen readers; not drawn);
-    // `font` is kept for it; `rect` is the place (null: 0, 0, 32 x 32). False
-    // when the window cannot be made or the button already has one.
+    // Creates the button window as a child of `parent`:
+    //   rightToLeft  mirrors the button's layout
+    //   background   (may be null; the caller keeps it) drawn stretched behind
+    //                the picture while the colour is NoColour
+    //   text         the window text, for screen readers; not drawn
+    //   font         unused: the button draws no text
+    //   rect         the place (null: 0, 0, 32 x 32)
+    // False when the window cannot be made or the button already has one.
     bool Initialize(HINSTANCE instance, HWND parent, bool rightToLeft, CPicture* background,
                     const wchar_t* text, HFONT font, const RECT* rect);
 
-    // The picture and colour when idle, and the ones while the pointer is over
-    // the button; copies of both pictures are kept. `drawMode` is one of
-    // DrawMode. `disabled` greys the button and stops it from sending clicks;
-    // `flat` leaves out the frame drawn while the pointer is over it; `keyed`
-    // replaces the pictures' magenta by the colour (else they are drawn as
-    // they are). Redraws the button. False when a picture could not be copied.
+    // What the button shows, and how; redraws it:
+    //   picture, colour   the picture (may be null: none) on the colour
+    //                     (NoColour: the background picture, else the
+    //                     system's button face) while the pointer is away
+    //   hoverPicture, hoverColour  the same while the pointer is over the
+    //                     button; a null or empty picture and NoColour keep
+    //                     the idle ones
+    //   drawMode          where the pictures go: a DrawMode
+    //   disabled          greys the button; it then sends no clicks
+    //   flat              no frame while the pointer is over the button
+    //   keyed             the pictures' magenta shows the colour beneath
+    //                     (else the pictures are drawn as they are)
+    // The button keeps copies of both pictures. False when one could not be
+    // copied.
     bool SetBackground(const CPicture* picture, COLORREF colour, const CPicture* hoverPicture,
                        COLORREF hoverColour, int drawMode, bool disabled, bool flat, bool keyed);
 
@@ -65,9 +79,7 @@ private:
     CPicture hoverPicture;
     COLORREF colour = NoColour;
     COLORREF hoverColour = NoColour;
-    HFONT font = nullptr;
     int drawMode = DrawCentred;
-    bool rightToLeft = false;
     bool disabled = false;
     bool flat = false;
     bool keyed = true;

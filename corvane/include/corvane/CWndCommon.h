@@ -8,11 +8,13 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 
 #include "corvane/CPicture.h"
 #include "corvane/CStringResource.h"
-
-class CWndToolTip;
+#include "corvane/CWndToolTip.h"
+#include "corvane/GdiObjects.h"
+#include "corvane/UniqueIcon.h"
 
 class CWndCommon {
 public:
@@ -22,8 +24,8 @@ public:
     virtual ~CWndCommon();
 
     // Sets up the base:
-    //   applicationName  the program's name (kept; the caller's window class)
-    //   helpFile         a help file (may be null; kept for the caller)
+    //   applicationName  unused
+    //   helpFile         unused
     //   settingsRoot, settingsKey  the registry key of the settings. They are
     //                    only read, never written: the value "Language" (a
     //                    DWORD) under settingsKey in HKEY_CURRENT_USER, else
@@ -33,13 +35,14 @@ public:
     //   translate        fills the string table for a language
     //   language         the language id when the registry names none
     //   cursorId         a cursor resource of the program (0: the arrow)
-    //   minWidth, minHeight  the least size of the main window (0: none)
+    //   minWidth, minHeight  unused (the derived class answers
+    //                    WM_GETMINMAXINFO itself)
     //   largeIconId, smallIconId  icon resources (0: the system's icon)
     //   drawMode         the initial `backgroundDrawMode`
     // Also loads the common controls, installs the Windows exception reporter
-    // and makes the default font (the system's message font). False when the
-    // string table or background picture could not be made; calling it again
-    // rebuilds everything.
+    // and makes the default font (the system's message font) and an empty
+    // background picture. Calling it again rebuilds everything and deletes
+    // the tool tip. Always true.
     bool Initialize(const wchar_t* applicationName, const wchar_t* helpFile, HKEY settingsRoot,
                     const wchar_t* settingsKey, HINSTANCE instance, TranslateCallback translate,
                     unsigned char language, unsigned short cursorId, int minWidth, int minHeight,
@@ -66,8 +69,8 @@ public:
 
     HWND GetMainWindow() const { return mainWindow; }
     HINSTANCE GetInstance() const { return instance; }
-    HFONT GetDefaultFont() const { return defaultFont; }
-    CStringResource* GetStringTable() const { return stringTable; }
+    HFONT GetDefaultFont() const { return defaultFont.Get(); }
+    CStringResource* GetStringTable() const { return stringTable.get(); }
     bool IsWaiting() const { return waiting; }
 
     bool windowReady = false;
@@ -77,13 +80,14 @@ protected:
     // Two colours for the owner's use; the base does not read them.
     COLORREF faceColour = RGB(212, 208, 200);
     COLORREF highlightColour = RGB(255, 255, 255);
-    CPicture* backgroundPicture = nullptr;  // owned
-    CStringResource* stringTable = nullptr; // owned
-    CWndToolTip* toolTip = nullptr;         // owned once the owner sets it
-    HCURSOR cursor = nullptr;
-    HFONT defaultFont = nullptr; // owned
-    HICON largeIcon = nullptr;
-    HICON smallIcon = nullptr;
+    std::unique_ptr<CPicture> backgroundPicture;
+    std::unique_ptr<CStringResource> stringTable;
+    HCURSOR cursor = nullptr; // shared: never destroyed
+    GdiObject<HFONT> defaultFont;
+    UniqueIcon largeIcon;
+    UniqueIcon smallIcon;
+    // Set by the owner; destroyed before the font it may use.
+    std::unique_ptr<CWndToolTip> toolTip;
     HINSTANCE instance = nullptr;
     HWND mainWindow = nullptr;
     int16_t eraseRequests = 0;
@@ -91,11 +95,8 @@ protected:
     uint32_t backgroundDrawMode = 0;
 
 private:
-    void Release();
     void TrackPointer(const MSG& message);
 
     HWND pointerChild = nullptr;
-    int minimumWidth = 0;
-    int minimumHeight = 0;
     bool waiting = false;
 };

@@ -7,9 +7,8 @@
 class CWndToolTip {
 public:
     // `delay`: milliseconds the pointer must rest on a control before its tip
-    // shows. `font`: the tips' font (null: the system's). `settingsRoot`: the
-    // registry root of the owner's settings; the tool tip reads and writes
-    // nothing there, it is kept for the owner's sake.
+    // shows. `font`: the tips' font (null: the system's; the caller keeps it
+    // alive). `settingsRoot`: unused.
     CWndToolTip(int delay, HFONT font, HKEY settingsRoot);
     CWndToolTip(const CWndToolTip&) = delete;
     CWndToolTip& operator=(const CWndToolTip&) = delete;
@@ -21,11 +20,9 @@ public:
     bool ShowToolTip(const wchar_t* text, HWND owner, HWND control);
 
     HWND GetWindow() const { return window; }
-    HKEY GetSettingsRoot() const { return settingsRoot; }
 
 private:
     HWND window = nullptr;
     HFONT font;
-    HKEY settingsRoot;
     int delay;
 };

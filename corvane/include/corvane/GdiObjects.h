@@ -1,71 +1,98 @@
 // Owners for GDI handles, so that every drawing path releases what it made,
-// even on an early return. Each owner is move-only.
+// even on an early return. Each owner is move-only (SelectedObject stays put).
 //   GdiObject<HBRUSH>   calls DeleteObject (pens, brushes, fonts, bitmaps)
 //   MemoryDc            calls DeleteDC on a context from CreateCompatibleDC
 //   WindowDc            calls ReleaseDC on a window's context from GetDC
+//   PaintDc             calls EndPaint for the context of BeginPaint
 //   SelectedObject      selects the previous object back into its context
+// All but SelectedObject are counted in corvane::LiveGdiObjects
+// (LiveObjects.h).
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
 #include <utility>
 
-template <typename Handle> class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : object(handle) {}
-    GdiObject(GdiObject&& other) noexcept : object(other.Release()) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        Reset(other.Release());
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    ~GdiObject() { Reset(); }
+#include "corvane/LiveObjects.h"
+#include "corvane/UniqueHandle.h"
 
-    Handle Get() const { return object; }
-    explicit operator bool() const { return object != nullptr; }
-    Handle Release() { return std::exchange(object, nullptr); }
-    void Reset(Handle handle = nullptr) {
-        if (object)
-            DeleteObject(object);
-        object = handle;
-    }
-
-private:
-    Handle object = nullptr;
+template <typename Object> struct GdiObjectTraits {
+    using Handle = Object;
+    static void Close(Object object) { DeleteObject(object); }
+    static void Count(int change) { corvane::detail::liveGdiObjects += change; }
 };
 
-class MemoryDc {
+template <typename Object> using GdiObject = UniqueHandle<GdiObjectTraits<Object>>;
+
+struct MemoryDcTraits {
+    using Handle = HDC;
+    static void Close(HDC dc) { DeleteDC(dc); }
+    static void Count(int change) { corvane::detail::liveGdiObjects += change; }
+};
+
+// A memory context compatible with `compatibleWith` (null: the screen).
+class MemoryDc : public UniqueHandle<MemoryDcTraits> {
 public:
-    explicit MemoryDc(HDC compatibleWith) : dc(CreateCompatibleDC(compatibleWith)) {}
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    ~MemoryDc() {
+    explicit MemoryDc(HDC compatibleWith) : UniqueHandle(CreateCompatibleDC(compatibleWith)) {}
+};
+
+// The context of a window (null: the screen), released with the window.
+class WindowDc {
+public:
+    explicit WindowDc(HWND windowHandle) : window(windowHandle), dc(GetDC(windowHandle)) {
         if (dc)
-            DeleteDC(dc);
+            ++corvane::detail::liveGdiObjects;
     }
+    WindowDc(WindowDc&& other) noexcept
+        : window(other.window), dc(std::exchange(other.dc, nullptr)) {}
+    WindowDc& operator=(WindowDc&& other) noexcept {
+        if (this != &other) {
+            Release();
+            window = other.window;
+            dc = std::exchange(other.dc, nullptr);
+        }
+        return *this;
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() { Release(); }
+
     HDC Get() const { return dc; }
     explicit operator bool() const { return dc != nullptr; }
 
 private:
+    void Release() {
+        if (!dc)
+            return;
+        ReleaseDC(window, dc);
+        dc = nullptr;
+        --corvane::detail::liveGdiObjects;
+    }
+
+    HWND window;
     HDC dc;
 };
 
-class WindowDc {
+// The context that BeginPaint gives a window's WM_PAINT, until EndPaint.
+class PaintDc {
 public:
-    explicit WindowDc(HWND windowHandle) : window(windowHandle), dc(GetDC(windowHandle)) {}
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc() {
+    explicit PaintDc(HWND windowHandle) : window(windowHandle), dc(BeginPaint(window, &paint)) {
         if (dc)
-            ReleaseDC(window, dc);
+            ++corvane::detail::liveGdiObjects;
+    }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    ~PaintDc() {
+        EndPaint(window, &paint);
+        if (dc)
+            --corvane::detail::liveGdiObjects;
     }
     HDC Get() const { return dc; }
-    explicit operator bool() const { return dc != nullptr; }
 
 private:
     HWND window;
+    PAINTSTRUCT paint = {};
     HDC dc;
 };
 
@@ -86,9 +113,10 @@ private:
 };
 
 // A 32-bit top-down bitmap whose pixels the caller reads and writes through
-// `bits` (one 0x00RRGGBB value a pixel, row by row). Null, with `bits` null,
-// when it could not be made.
-inline HBITMAP CreatePixelBitmap(int width, int height, void** bits) {
+// `bits` (one 0x00RRGGBB value a pixel, row by row; call GdiFlush before
+// touching them after GDI drew). Empty, with `bits` null, when it could not
+// be made.
+inline GdiObject<HBITMAP> CreatePixelBitmap(int width, int height, uint32_t** bits) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
@@ -96,14 +124,13 @@ inline HBITMAP CreatePixelBitmap(int width, int height, void** bits) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    *bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
-    if (bitmap != nullptr && *bits == nullptr) {
-        DeleteObject(bitmap);
-        bitmap = nullptr;
+    void* pixels = nullptr;
+    GdiObject<HBITMAP> bitmap(
+        CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+    if (!bitmap || !pixels) {
+        bitmap.Reset();
+        pixels = nullptr;
     }
-    if (bitmap == nullptr) {
-        *bits = nullptr;
-    }
+    *bits = static_cast<uint32_t*>(pixels);
     return bitmap;
 }
