@@ -94,6 +94,27 @@ public:
     bool LoadGridImage(const unsigned char* bytes, size_t length, GridFileError* error = nullptr);
     void StoreGridImage(unsigned char (&bytes)[kGridFileSize]) const;
 
+    // ---- The player's clicks (modes/PlayerInput.cpp), on square `index`
+    // (0 to 80) and candidate `digit` (1 to 9). A given never changes: both
+    // return false for it, true when the square changed.
+    // The left button erases the player's number (every candidate back) or
+    // writes `digit` (its only candidate).
+    bool PlayerWriteOrErase(int index, int digit);
+    // The right button empties a numbered square and keeps its candidates;
+    // on an empty square it strikes `digit` out or back in, and a square
+    // left with one candidate takes that number.
+    bool PlayerToggleCandidate(int index, int digit);
+
+    // ---- The editor's clicks (modes/EditorInput.cpp). Givens are not
+    // protected. The left button empties a numbered square or sets it to
+    // `digit`, its `fixed` left as it was.
+    void EditorWriteOrErase(int index, int digit);
+    // The right button steps the sign between square `owner` and its
+    // neighbour in direction `side`: none, then the owner the greater, then
+    // the owner the smaller, then none again. Both halves change together.
+    // A side that leaves the owner's block changes nothing (false).
+    bool EditorStepSign(int owner, SignDirectionIndex side);
+
     // ---- Random grid (modes/RandomGrid.cpp): a plain sudoku with `count`
     // givens (0 to 81) taken from one solution of a random seed grid. Leaves
     // the givens on the board and clears every sign.

@@ -22,5 +22,6 @@ auto RunGuarded(const char* source, int line, const char* signature, const char*
 }
 
 // The body of a member operation of the game: NEREKU_GUARDED([&] { ... }).
-#define NEREKU_GUARDED(body)                                                                       \
-    RunGuarded("CNerekuSudoku", __LINE__, CORVANE_FUNCSIG, __TIMESTAMP__, body)
+// Variadic, since a lambda's braced lists hold commas the preprocessor sees.
+#define NEREKU_GUARDED(...)                                                                        \
+    RunGuarded("CNerekuSudoku", __LINE__, CORVANE_FUNCSIG, __TIMESTAMP__, __VA_ARGS__)

@@ -1,0 +1,31 @@
+// The probe through which the end-to-end tests read the running game's
+// state: a registered window message, answered only when the program was
+// started with the environment variable NEREKU_TEST_PROBE set. Without it the
+// game neither registers nor answers the message.
+//
+//   SendMessage(window, RegisterWindowMessageW(kTestProbeName), what, 0)
+#pragma once
+
+constexpr const wchar_t* kTestProbeName = L"NerekuSudoku.TestProbe";
+constexpr const wchar_t* kTestProbeVariable = L"NEREKU_TEST_PROBE";
+
+enum TestProbeQuery : unsigned {
+    ProbePaintings = 1,    // compositions of the window so far
+    ProbeGridDrawings = 2, // DrawGrid calls so far
+    ProbeMode = 3,
+    ProbeSquareSize = 4,
+    ProbeEditChanged = 5,
+    ProbeLiveGdiObjects = 6, // GDI objects held by the class library's owners
+    ProbeLevelHasEdges = 7,
+    // ProbeSquare + i (0 to 80): square i as fixed << 24 | number << 16 |
+    // the candidate flags as bits 0 to 8.
+    ProbeSquare = 0x100,
+    // ProbeMask + i: the sign mask of square i.
+    ProbeMask = 0x200,
+};
+
+#ifdef _WIN32
+#include <windows.h>
+// The probe's message when the tests switched it on, else 0.
+UINT TestProbeMessage();
+#endif

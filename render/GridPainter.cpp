@@ -1,0 +1,112 @@
+#include "render/GridPainter.h"
+
+#include "Modes.h"
+#include "corvane/Win32Helpers.h"
+#include "render/GridGeometry.h"
+
+namespace {
+
+constexpr UINT kTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP; // 0x125
+
+// The fonts' heights are fixed: they do not follow the square's size.
+GdiObject<HFONT> MakeFont(int height, bool underlined) {
+    return GdiObject<HFONT>(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, underlined, FALSE,
+                                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                        PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Verdana"));
+}
+
+void DrawCharacter(HDC dc, wchar_t character, RECT rect) {
+    wchar_t text[2] = {character, L'\0'};
+    DrawTextW(dc, text, 1, &rect, kTextFormat);
+}
+
+void DrawOutlines(HDC dc, const GridPaintJob& job) {
+    for (int row = 0; row < 9; ++row) {
+        for (int column = 0; column < 9; ++column) {
+            GridPoint points[17];
+            const int count = SquareOutline(row, column, job.squareSize,
+                                            job.edgeMasks[SquareIndex(row, column)], points);
+            MoveToEx(dc, points[0].x, points[0].y, nullptr);
+            for (int k = 1; k < count; ++k) {
+                LineTo(dc, points[k].x, points[k].y);
+            }
+        }
+    }
+}
+
+void DrawBlockLines(HDC dc, int s) {
+    for (int k = 0; k <= 9; k += 3) {
+        MoveToEx(dc, 0, k * s, nullptr);
+        LineTo(dc, 9 * s, k * s);
+    }
+    for (int k = 0; k <= 9; k += 3) {
+        MoveToEx(dc, k * s, 0, nullptr);
+        LineTo(dc, k * s, 9 * s);
+    }
+}
+
+void DrawNumbers(HDC dc, const GridPaintJob& job) {
+    const GdiObject<HFONT> candidateFont = MakeFont(12, false);
+    const GdiObject<HFONT> numberFont = MakeFont(24, false);
+    const GdiObject<HFONT> givenFont = MakeFont(24, true);
+    const SelectedObject font(dc, candidateFont.Get());
+    const int s = job.squareSize;
+    for (int row = 0; row < 9; ++row) {
+        for (int column = 0; column < 9; ++column) {
+            const Square& square = job.squares[SquareIndex(row, column)];
+            if (square.number != 0) {
+                const bool given = job.mode != EditMode && square.fixed != 0;
+                SelectObject(dc, given ? givenFont.Get() : numberFont.Get());
+                RECT rect = {column * s, row * s, column * s + s, row * s + s};
+                DrawCharacter(dc, static_cast<wchar_t>(L'0' + square.number % 10), rect);
+                continue;
+            }
+            SelectObject(dc, candidateFont.Get());
+            for (int digit = 1; digit <= kDigitCount; ++digit) {
+                if (square.possible[digit - 1]) {
+                    const CellRect cell = CandidateCell(row, column, s, digit);
+                    RECT rect;
+                    InitRect(&rect, cell.left, cell.top, cell.side, cell.side);
+                    DrawCharacter(dc, static_cast<wchar_t>(L'0' + digit), rect);
+                }
+            }
+        }
+    }
+    // `font` puts the context's own font back before the fonts are deleted.
+}
+
+} // namespace
+
+GdiObject<HBITMAP> PaintGrid(HDC dc, const GridPaintJob& job) {
+    const int side = GridPictureSide(job.squareSize);
+    MemoryDc memory(dc);
+    GdiObject<HBITMAP> bitmap(memory ? CreateCompatibleBitmap(dc, side, side) : nullptr);
+    if (!bitmap) {
+        return bitmap;
+    }
+    HDC target = memory.Get();
+    {
+        const SelectedObject selected(target, bitmap.Get());
+        const int oldBackground = SetBkMode(target, TRANSPARENT);
+        const COLORREF oldText = SetTextColor(target, job.gridColour);
+        {
+            const GdiObject<HBRUSH> fill(CreateSolidBrush(LookOf(job.mode).gridFill));
+            const RECT all = {0, 0, side, side};
+            FillRect(target, &all, fill.Get());
+        }
+        {
+            const GdiObject<HPEN> thin(CreatePen(PS_SOLID, 1, job.gridColour));
+            const SelectedObject pen(target, thin.Get());
+            DrawOutlines(target, job);
+        }
+        {
+            const GdiObject<HPEN> thick(CreatePen(PS_SOLID, 3, job.gridColour));
+            const SelectedObject pen(target, thick.Get());
+            DrawBlockLines(target, job.squareSize);
+        }
+        DrawNumbers(target, job);
+        SetTextColor(target, oldText);
+        SetBkMode(target, oldBackground);
+    }
+    return bitmap;
+}

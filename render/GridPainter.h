@@ -1,0 +1,24 @@
+// Paints the board into an off-screen bitmap: the squares' outlines with the
+// wedges of their signs, the block lines, the numbers (givens underlined
+// outside the editor) and the candidates of the empty squares, all in the
+// grid colour on the mode's fill.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "Grid.h"
+#include "corvane/GdiObjects.h"
+
+struct GridPaintJob {
+    const Square* squares;
+    const EdgeMask* edgeMasks;
+    uint32_t mode;
+    int squareSize; // 0 or more; the bitmap is 9 * squareSize + 1 pixels wide
+    COLORREF gridColour;
+};
+
+// A new bitmap compatible with `dc`, holding the board; empty when it could
+// not be made. Everything made for the painting is released again.
+GdiObject<HBITMAP> PaintGrid(HDC dc, const GridPaintJob& job);
