@@ -76,6 +76,8 @@ public:
     struct Counters {
         long paintings = 0;    // compositions of the window
         long gridDrawings = 0; // DrawGrid calls
+        long mouseUps = 0;     // mouse button releases handled
+        long commands = 0;     // button commands and level choices handled
     };
 
 protected:
@@ -102,7 +104,8 @@ private:
     void OnDestroy();
     void OnSize(WPARAM kind);
     void OnEraseRequest();
-    bool OnButton(HWND button);
+    bool IsButton(HWND window) const;
+    void OnButton(HWND button);
     void OnLevelChosen();
     // Button commands (app/Commands.cpp).
     void OnNewLevel();

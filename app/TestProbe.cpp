@@ -39,6 +39,10 @@ LRESULT CNerekuSudoku::OnProbe(WPARAM what) {
         return corvane::LiveGdiObjects();
     case ProbeLevelHasEdges:
         return LevelHasEdges();
+    case ProbeMouseUps:
+        return counters.mouseUps;
+    case ProbeCommands:
+        return counters.commands;
     default:
         return -1;
     }

@@ -17,6 +17,11 @@ enum TestProbeQuery : unsigned {
     ProbeEditChanged = 5,
     ProbeLiveGdiObjects = 6, // GDI objects held by the class library's owners
     ProbeLevelHasEdges = 7,
+    // Mouse button releases and button commands that the window has begun to
+    // handle: once the count has moved past a click, that click's handler
+    // has run, or is showing a dialog.
+    ProbeMouseUps = 8,
+    ProbeCommands = 9,
     // ProbeSquare + i (0 to 80): square i as fixed << 24 | number << 16 |
     // the candidate flags as bits 0 to 8.
     ProbeSquare = 0x100,

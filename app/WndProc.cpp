@@ -39,7 +39,9 @@ LRESULT CNerekuSudoku::WndProc(HWND window, UINT message, WPARAM wParam, LPARAM 
             return 1;
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (header->code == CWndButton::ClickNotification && OnButton(header->hwndFrom)) {
+            if (header->code == CWndButton::ClickNotification && IsButton(header->hwndFrom)) {
+                ++counters.commands;
+                OnButton(header->hwndFrom);
                 SetFocus(mainWindow);
                 return 0;
             }
@@ -60,6 +62,7 @@ LRESULT CNerekuSudoku::WndProc(HWND window, UINT message, WPARAM wParam, LPARAM 
                 return 0;
             case CBN_SELENDOK:
                 if (reinterpret_cast<HWND>(lParam) == levelsCombo) {
+                    ++counters.commands;
                     OnLevelChosen();
                     return 0;
                 }
@@ -67,6 +70,7 @@ LRESULT CNerekuSudoku::WndProc(HWND window, UINT message, WPARAM wParam, LPARAM 
             }
             break;
         case WM_LBUTTONUP:
+            ++counters.mouseUps;
             if (mode == GameMode) {
                 GameMode_OnLeftMouseClick(x, y);
             } else if (mode == EditMode) {
@@ -74,6 +78,7 @@ LRESULT CNerekuSudoku::WndProc(HWND window, UINT message, WPARAM wParam, LPARAM 
             }
             return 0;
         case WM_RBUTTONUP:
+            ++counters.mouseUps;
             if (mode == GameMode) {
                 GameMode_OnRightMouseClick(x, y);
             } else if (mode == EditMode) {
@@ -117,11 +122,18 @@ void CNerekuSudoku::OnEraseRequest() {
     CoalesceEraseRequest(eraseRequests, [this] { OnEraseBackground(); });
 }
 
-// The button's command; false when the sender is none of the buttons.
-bool CNerekuSudoku::OnButton(HWND button) {
-    if (button == nullptr) {
-        return false;
+bool CNerekuSudoku::IsButton(HWND window) const {
+    for (const CWndButton* button : {&btnNewLevel, &btnLevelEditor, &btnRestartLevel, &btnSaveLevel,
+                                     &btnSolveLevel, &btnDeleteLevel, &btnHelp, &btnAbout}) {
+        if (window != nullptr && window == button->GetWindow()) {
+            return true;
+        }
     }
+    return false;
+}
+
+// The command of a picture button.
+void CNerekuSudoku::OnButton(HWND button) {
     if (button == btnNewLevel.GetWindow()) {
         OnNewLevel();
     } else if (button == btnLevelEditor.GetWindow()) {
@@ -138,8 +150,5 @@ bool CNerekuSudoku::OnButton(HWND button) {
         OpenHelp();
     } else if (button == btnAbout.GetWindow()) {
         OnAbout();
-    } else {
-        return false;
     }
-    return true;
 }

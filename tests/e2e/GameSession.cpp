@@ -1,0 +1,377 @@
+#include "GameSession.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "BoardText.h"
+#include "render/GridGeometry.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A path of the build, which is a Unix path when the tests run under Wine.
+std::wstring BuildPath(const char* path) {
+    std::wstring wide(path, path + std::char_traits<char>::length(path));
+    if (!wide.empty() && wide[0] == L'/') {
+        wide = L"Z:" + wide;
+    }
+    for (wchar_t& ch : wide) {
+        ch = ch == L'/' ? L'\\' : ch;
+    }
+    return wide;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = L"";
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+struct Search {
+    DWORD process;
+    const wchar_t* className;
+    const wchar_t* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<Search*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == search->process && IsWindowVisible(window) &&
+        lstrcmpiW(ClassOf(window).c_str(), search->className) == 0 &&
+        (search->caption == nullptr || WindowText(window) == search->caption)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindProcessWindow(DWORD process, const wchar_t* className, const wchar_t* caption) {
+    Search search = {process, className, caption, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The screen's pixels of `rect` (screen coordinates) once they hold still.
+std::unique_ptr<Canvas> GrabScreen(const RECT& rect) {
+    auto grab = [&rect] {
+        auto canvas = std::make_unique<Canvas>(rect.right - rect.left, rect.bottom - rect.top, 0);
+        WindowDc screen(nullptr);
+        BitBlt(canvas->Dc(), 0, 0, canvas->Width(), canvas->Height(), screen.Get(), rect.left,
+               rect.top, SRCCOPY);
+        return canvas;
+    };
+    std::unique_ptr<Canvas> previous = grab();
+    std::unique_ptr<Canvas> next;
+    const bool steady = WaitFor(
+        [&] {
+            Sleep(40);
+            next = grab();
+            const bool same = next->SameAs(*previous);
+            previous = std::move(next);
+            return same;
+        },
+        5);
+    return steady ? std::move(previous) : nullptr;
+}
+
+} // namespace
+
+GameSession::GameSession(const std::wstring& name) {
+    wchar_t temporary[MAX_PATH];
+    GetTempPathW(MAX_PATH, temporary);
+    // A blank in the folder's name, as under "Program Files".
+    folder = std::wstring(temporary) + L"Nereku e2e " + name;
+    fs::remove_all(folder);
+    fs::create_directories(folder + L"\\Levels");
+    fs::create_directories(folder + L"\\nerekusudoku");
+    fs::copy_file(BuildPath(NEREKU_GAME_EXE), folder + L"\\NerekuSudoku.exe");
+    fs::copy_file(BuildPath(NEREKU_HELP_PAGE), folder + L"\\nerekusudoku\\nerekusudoku.html");
+    probe = RegisterWindowMessageW(kTestProbeName);
+}
+
+GameSession::~GameSession() {
+    if (Running()) {
+        TerminateProcess(process, 1);
+        WaitForSingleObject(process, 5000);
+    }
+    if (process) {
+        CloseHandle(process);
+    }
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+}
+
+std::wstring GameSession::LevelPath(const std::wstring& level) const {
+    return folder + L"\\Levels\\" + level + L".lvl";
+}
+
+std::wstring GameSession::SavePath(const std::wstring& level) const {
+    return folder + L"\\Saves\\" + level + L".lvl";
+}
+
+void GameSession::WriteLevel(const std::wstring& level, CNerekuEngine& board) const {
+    board.WriteLevelFile(LevelPath(level).c_str());
+}
+
+std::vector<unsigned char> GameSession::ReadBytes(const std::wstring& path) {
+    std::ifstream in(fs::path(path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void GameSession::WriteBytes(const std::wstring& path, const std::vector<unsigned char>& bytes) {
+    std::ofstream out(fs::path(path), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+bool GameSession::Start() {
+    SetEnvironmentVariableW(kTestProbeVariable, L"1");
+    std::wstring program = folder + L"\\NerekuSudoku.exe";
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &info)) {
+        return false;
+    }
+    CloseHandle(info.hThread);
+    process = info.hProcess;
+    processId = info.dwProcessId;
+    if (!WaitFor([&] { return (window = FindProcessWindow(processId, L"CNerekuSudoku", nullptr)); },
+                 15)) {
+        return false;
+    }
+    // Ready once the window has been composed and answers the probe.
+    return WaitFor([&] { return Probe(ProbePaintings) > 0; }, 10);
+}
+
+long GameSession::Close() {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0) {
+        return -1;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    return static_cast<long>(code);
+}
+
+bool GameSession::Running() const {
+    return process != nullptr && WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+}
+
+LRESULT GameSession::Probe(unsigned what) const {
+    DWORD_PTR result = static_cast<DWORD_PTR>(-1);
+    if (!SendMessageTimeoutW(window, probe, what, 0, SMTO_NORMAL, 5000, &result)) {
+        return -1;
+    }
+    return static_cast<LRESULT>(result);
+}
+
+Square GameSession::SquareAt(int index) const {
+    const LRESULT packed = Probe(ProbeSquare + index);
+    Square square = {};
+    square.fixed = static_cast<unsigned char>((packed >> 24) & 0xFF);
+    square.number = static_cast<unsigned char>((packed >> 16) & 0xFF);
+    for (int d = 0; d < kDigitCount; ++d) {
+        square.possible[d] = static_cast<unsigned char>((packed >> d) & 1);
+    }
+    return square;
+}
+
+std::string GameSession::Digits() const {
+    std::string digits;
+    for (int i = 0; i < kSquareCount; ++i) {
+        digits += static_cast<char>('0' + SquareAt(i).number);
+    }
+    return digits;
+}
+
+RECT GameSession::ClientRect() const {
+    RECT client = {};
+    GetClientRect(window, &client);
+    return client;
+}
+
+POINT GameSession::ToScreen(POINT client) const {
+    ClientToScreen(window, &client);
+    return client;
+}
+
+WindowLayout GameSession::Layout() const {
+    const RECT client = ClientRect();
+    const int side = GridPictureSide(SquareSize());
+    return LayOutWindow(client.right, client.bottom, Mode() == NoMode, side, side);
+}
+
+LayoutRect GameSession::GridRect() const {
+    return Layout().grid;
+}
+
+POINT GameSession::CellPoint(int index, int digit) const {
+    const LayoutRect grid = GridRect();
+    const int s = SquareSize();
+    const int k = digit - 1;
+    return {grid.left + ColumnOf(index) * s + (k % 3) * s / 3 + s / 6,
+            grid.top + RowOf(index) * s + (k / 3) * s / 3 + s / 6};
+}
+
+POINT GameSession::SidePoint(int index, SignDirectionIndex side) const {
+    const LayoutRect grid = GridRect();
+    const int s = SquareSize();
+    const int x = grid.left + ColumnOf(index) * s;
+    const int y = grid.top + RowOf(index) * s;
+    switch (side) {
+    case kUp:
+        return {x + s / 2, y + 3};
+    case kRight:
+        return {x + s - 3, y + s / 2};
+    case kDown:
+        return {x + s / 2, y + s - 3};
+    default:
+        return {x + 3, y + s / 2};
+    }
+}
+
+void GameSession::Click(POINT client, bool left) {
+    const long before = Counted(ProbeMouseUps);
+    MoveMouse(ToScreen(client));
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN;
+    inputs[1].mi.dwFlags = left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+    WaitFor([&] { return Counted(ProbeMouseUps) > before || OpenDialog() != nullptr; }, 10);
+}
+
+void GameSession::LeftClick(POINT client) {
+    Click(client, true);
+}
+
+void GameSession::RightClick(POINT client) {
+    Click(client, false);
+}
+
+void GameSession::ClickButton(BarButton button) {
+    const long before = Counted(ProbeCommands);
+    const LayoutRect place = Layout().buttons[button];
+    MoveMouse(ToScreen({(place.left + place.right) / 2, (place.top + place.bottom) / 2}));
+    Sleep(30); // the button lights up under the pointer first
+    LeftButton(true);
+    Sleep(30);
+    LeftButton(false);
+    WaitFor([&] { return Counted(ProbeCommands) > before || OpenDialog() != nullptr; }, 10);
+}
+
+std::vector<std::wstring> GameSession::ListedLevels() const {
+    const HWND list = FindWindowExW(window, nullptr, L"ComboBox", nullptr);
+    std::vector<std::wstring> names;
+    const LRESULT count = SendMessageW(list, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring name(static_cast<size_t>(SendMessageW(list, CB_GETLBTEXTLEN, i, 0)) + 1,
+                          L'\0');
+        SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(name.data()));
+        name.resize(name.size() - 1);
+        names.push_back(name);
+    }
+    return names;
+}
+
+std::wstring GameSession::SelectedLevel() const {
+    return WindowText(FindWindowExW(window, nullptr, L"ComboBox", nullptr));
+}
+
+// Opens the drop-down list with a click and clicks the level's entry in it.
+bool GameSession::ChooseLevel(const std::wstring& level) {
+    const HWND list = FindWindowExW(window, nullptr, L"ComboBox", nullptr);
+    const LRESULT index = SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(level.c_str()));
+    if (index < 0) {
+        return false;
+    }
+    const long before = Counted(ProbeCommands);
+    if (!ClickOn(list) ||
+        !WaitFor([&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; })) {
+        return false;
+    }
+    HWND dropDown = nullptr;
+    if (!WaitFor([&] {
+            return (dropDown = FindProcessWindow(processId, L"ComboLBox", nullptr)) != nullptr;
+        })) {
+        return false;
+    }
+    // Bring the entry into view, then click the middle of its row.
+    SendMessageW(dropDown, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    const LRESULT top = SendMessageW(dropDown, LB_GETTOPINDEX, 0, 0);
+    const LRESULT height = SendMessageW(list, CB_GETITEMHEIGHT, 0, 0);
+    RECT place = {};
+    GetWindowRect(dropDown, &place);
+    const POINT entry = {(place.left + place.right) / 2,
+                         place.top + 1 + static_cast<LONG>((index - top) * height + height / 2)};
+    MoveMouse(entry);
+    LeftButton(true);
+    LeftButton(false);
+    return WaitFor([&] { return Counted(ProbeCommands) > before || OpenDialog() != nullptr; }, 10);
+}
+
+HWND GameSession::WaitForDialog(const wchar_t* caption, int seconds) const {
+    HWND dialog = nullptr;
+    WaitFor([&] { return (dialog = FindProcessWindow(processId, L"#32770", caption)) != nullptr; },
+            seconds);
+    return dialog;
+}
+
+HWND GameSession::OpenDialog() const {
+    return FindProcessWindow(processId, L"#32770", nullptr);
+}
+
+bool GameSession::Answer(HWND dialog, const wchar_t* button) {
+    const HWND target = FindChild(dialog, L"Button", button);
+    if (target == nullptr) {
+        return false;
+    }
+    // A real click on the button; a dialog whose thread is busy gets it when
+    // it comes back.
+    if (!ClickOn(target)) {
+        return false;
+    }
+    return WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 10);
+}
+
+void GameSession::Type(HWND dialog, const std::wstring& text) {
+    const HWND edit = FindChild(dialog, L"Edit");
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    SendMessageW(edit, WM_CHAR, VK_BACK, 1);
+    for (wchar_t ch : text) {
+        SendMessageW(edit, WM_CHAR, ch, 1);
+    }
+}
+
+std::unique_ptr<Canvas> GameSession::GrabClient() const {
+    RECT client = ClientRect();
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    ParkMouse();
+    return GrabScreen(client);
+}
+
+std::wstring GameSession::Screenshot(const wchar_t* name) const {
+    RECT place = {};
+    GetWindowRect(window, &place);
+    ParkMouse();
+    std::unique_ptr<Canvas> grab = GrabScreen(place);
+    // One set of screenshots for each screen size.
+    const std::wstring sized = std::wstring(name) + L"_" +
+                               std::to_wstring(GetSystemMetrics(SM_CXSCREEN)) + L"x" +
+                               std::to_wstring(GetSystemMetrics(SM_CYSCREEN));
+    return grab ? SavePng(*grab, sized.c_str()) : L"";
+}
+
+std::unique_ptr<CNerekuEngine> Puzzle(const char* digits) {
+    auto engine = std::make_unique<CNerekuEngine>();
+    LoadPuzzleDigits(*engine, digits);
+    return engine;
+}

@@ -1,0 +1,218 @@
+// The main window as a player first meets it: its place for the screen's
+// size, its folders, its colours and lines on the screen, the layout of its
+// controls, its redrawing, tool tips and About box, and a clean exit.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "GameSession.h"
+#include "render/GridGeometry.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// How many pixels of the rectangle have exactly this colour.
+int CountColour(const Canvas& canvas, const RECT& rect, COLORREF colour) {
+    int count = 0;
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) {
+            count += canvas.At(x, y) == colour ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+std::string Hex(COLORREF colour) {
+    char text[16];
+    snprintf(text, sizeof(text), "%06lX", static_cast<unsigned long>(colour));
+    return text;
+}
+
+} // namespace
+
+// A square, three quarters of the smaller side of the screen, centred; grey,
+// with the instructions and no grid; "Levels" and "Saves" made beside it.
+TEST(Window, StartsCentredGreyWithTheInstructions) {
+    GameSession game(L"start");
+    fs::remove_all(game.Folder() + L"\\Levels");
+    ASSERT_TRUE(game.Start());
+    RECT place = {};
+    GetWindowRect(game.Window(), &place);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    if (screenWidth == 1366 && screenHeight == 768) {
+        EXPECT_EQ(place.left, 395);
+        EXPECT_EQ(place.top, 96);
+        EXPECT_EQ(place.right - place.left, 576);
+        EXPECT_EQ(place.bottom - place.top, 576);
+    } else if (screenWidth == 1920 && screenHeight == 1080) {
+        EXPECT_EQ(place.left, 555);
+        EXPECT_EQ(place.top, 135);
+        EXPECT_EQ(place.right - place.left, 810);
+        EXPECT_EQ(place.bottom - place.top, 810);
+    }
+    EXPECT_TRUE(fs::is_directory(game.Folder() + L"\\Levels"));
+    EXPECT_TRUE(fs::is_directory(game.Folder() + L"\\Saves"));
+    EXPECT_EQ(game.Mode(), NoMode);
+    EXPECT_EQ(game.SelectedLevel(), L"");
+
+    const std::unique_ptr<Canvas> screen = game.GrabClient();
+    ASSERT_TRUE(screen);
+    const RECT client = game.ClientRect();
+    const RECT lower = {0, client.bottom * 3 / 4, client.right, client.bottom - 20};
+    EXPECT_GT(CountColour(*screen, lower, RGB(128, 128, 128)), (lower.bottom - lower.top) * 300)
+        << "the background is grey";
+    const RECT middle = {client.right / 4, client.bottom / 3, client.right * 3 / 4,
+                         client.bottom * 2 / 3};
+    EXPECT_GT(CountColour(*screen, middle, kWhite), 500) << "the instructions are shown";
+    game.Screenshot(L"NoMode");
+    EXPECT_EQ(game.Close(), 0);
+}
+
+// Folders that exist are kept with their files; every level is listed,
+// sorted without regard to case, and none is selected.
+TEST(Window, ExistingLevelsAreListedAndKept) {
+    GameSession game(L"existing");
+    for (const wchar_t* name : {L"beta", L"Alpha", L"Gamma"}) {
+        game.WriteLevel(name, *Puzzle("................................................"
+                                      "................................."));
+    }
+    fs::create_directories(game.Folder() + L"\\Saves");
+    GameSession::WriteBytes(game.SavePath(L"beta"), std::vector<unsigned char>(972, 0));
+    GameSession::WriteBytes(game.Folder() + L"\\Levels\\notes.txt", {1, 2, 3});
+    ASSERT_TRUE(game.Start());
+    EXPECT_EQ(game.ListedLevels(), (std::vector<std::wstring>{L"Alpha", L"beta", L"Gamma"}));
+    EXPECT_EQ(game.SelectedLevel(), L"");
+    EXPECT_EQ(GameSession::ReadBytes(game.SavePath(L"beta")).size(), 972u);
+    EXPECT_EQ(game.Close(), 0);
+}
+
+// The editor's colours on the screen, and the grid's lines where the
+// geometry puts them for the client size.
+TEST(Window, EditorColoursAndGridLines) {
+    GameSession game(L"editor");
+    ASSERT_TRUE(game.Start());
+    game.ClickButton(BarEditor);
+    ASSERT_EQ(game.Mode(), EditMode);
+    const int s = game.SquareSize();
+    const RECT client = game.ClientRect();
+    ASSERT_EQ(s, GridSquareSize(client.right, client.bottom));
+    const LayoutRect grid = game.GridRect();
+    ASSERT_EQ(grid.Width(), 9 * s + 1);
+
+    const std::unique_ptr<Canvas> screen = game.GrabClient();
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(Hex(screen->At(3, client.bottom - 3)), Hex(RGB(92, 128, 64))) << "background";
+    // Between the candidate digits of a square lies the grid's fill.
+    const int x0 = grid.left + 4 * s;
+    const int y0 = grid.top + 4 * s;
+    EXPECT_EQ(Hex(screen->At(x0 + s / 3, y0 + s / 3)), Hex(RGB(124, 160, 96))) << "grid fill";
+    // The thin line of a square and the thick block lines, in white; the
+    // pixels beside them are not.
+    const int between = y0 + s / 3; // between two rows of candidates
+    EXPECT_EQ(Hex(screen->At(x0, between)), Hex(kWhite));
+    EXPECT_NE(Hex(screen->At(x0 + 2, between)), Hex(kWhite));
+    const int block = grid.left + 3 * s;
+    for (int dx : {-1, 0, 1}) {
+        EXPECT_EQ(Hex(screen->At(block + dx, between)), Hex(kWhite)) << dx;
+    }
+    EXPECT_NE(Hex(screen->At(block - 3, between)), Hex(kWhite));
+    EXPECT_EQ(Hex(screen->At(x0 + s / 3, grid.top)), Hex(kWhite)) << "the top border";
+    EXPECT_EQ(game.Close(), 0);
+}
+
+// The picture buttons and the level list where the layout puts them, for
+// two client sizes.
+TEST(Window, LayoutFollowsTheClientSize) {
+    GameSession game(L"layout");
+    ASSERT_TRUE(game.Start());
+    const HWND list = FindWindowExW(game.Window(), nullptr, L"ComboBox", nullptr);
+    for (const SIZE outer : {SIZE{560, 520}, SIZE{700, 690}}) {
+        SetWindowPos(game.Window(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER);
+        const RECT client = game.ClientRect();
+        WaitFor([&] {
+            RECT place = {};
+            GetWindowRect(list, &place);
+            MapWindowPoints(nullptr, game.Window(), reinterpret_cast<POINT*>(&place), 2);
+            return place.right == client.right - 10;
+        });
+        const int bannerRight = std::max<int>(client.right - 160, 456);
+        RECT place = {};
+        GetWindowRect(list, &place);
+        MapWindowPoints(nullptr, game.Window(), reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_EQ(place.left, bannerRight);
+        EXPECT_EQ(place.top, 5);
+        EXPECT_EQ(place.right, client.right - 10);
+
+        const int buttonX[] = {10, 62, 134, 186, 238, 290, 362, 414};
+        int k = 0;
+        for (HWND child = GetWindow(game.Window(), GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t className[64];
+            GetClassNameW(child, className, 64);
+            if (std::wstring(className) != L"CorvanePictureButton") {
+                continue;
+            }
+            RECT button = {};
+            GetWindowRect(child, &button);
+            MapWindowPoints(nullptr, game.Window(), reinterpret_cast<POINT*>(&button), 2);
+            EXPECT_EQ(button.top, 0);
+            EXPECT_EQ(button.right - button.left, 32);
+            EXPECT_NE(std::find(std::begin(buttonX), std::end(buttonX), button.left),
+                      std::end(buttonX))
+                << button.left;
+            ++k;
+        }
+        EXPECT_EQ(k, 8);
+    }
+    EXPECT_EQ(game.Close(), 0);
+}
+
+// Minimising draws nothing; restoring draws the grid once more.
+TEST(Window, MinimiseAndRestore) {
+    GameSession game(L"minimise");
+    ASSERT_TRUE(game.Start());
+    game.ClickButton(BarEditor);
+    const LRESULT drawn = game.Probe(ProbeGridDrawings);
+    ShowWindow(game.Window(), SW_MINIMIZE);
+    ASSERT_TRUE(WaitFor([&] { return IsIconic(game.Window()) != FALSE; }));
+    game.Probe(ProbeMode); // every message sent before this one has been handled
+    EXPECT_EQ(game.Probe(ProbeGridDrawings), drawn);
+    ShowWindow(game.Window(), SW_RESTORE);
+    ASSERT_TRUE(WaitFor([&] { return game.Probe(ProbeGridDrawings) > drawn; }));
+    Sleep(200);
+    EXPECT_EQ(game.Probe(ProbeGridDrawings), drawn + 1);
+    EXPECT_EQ(game.Close(), 0);
+}
+
+// A tool tip shows while the pointer rests on a picture button; About shows
+// the version with "Ok" and "Go to website".
+TEST(Window, ToolTipsAndAbout) {
+    GameSession game(L"about");
+    ASSERT_TRUE(game.Start());
+    const LayoutRect solve = game.Layout().buttons[BarSolve];
+    MoveMouse(game.ToScreen({solve.left + 16, solve.top + 16}));
+    HWND tip = nullptr;
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            tip = FindWindowW(L"tooltips_class32", nullptr);
+            return tip != nullptr && IsWindowVisible(tip);
+        },
+        5))
+        << "no tool tip";
+    game.Screenshot(L"ToolTip");
+
+    game.ClickButton(BarAbout);
+    const HWND about = game.WaitForDialog(L"About");
+    ASSERT_NE(about, nullptr);
+    const DialogContents contents = ReadDialog(about);
+    ASSERT_FALSE(contents.texts.empty());
+    EXPECT_NE(contents.texts[0].find(L"Nereku Sudoku"), std::wstring::npos);
+    EXPECT_NE(contents.texts[0].find(L"v1.00"), std::wstring::npos);
+    EXPECT_EQ(contents.buttons, (std::vector<std::wstring>{L"Ok", L"Go to website"}));
+    EXPECT_TRUE(game.Answer(about, L"Ok"));
+    EXPECT_EQ(game.Close(), 0);
+}
