@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <shellapi.h>
+#include <shlwapi.h>
 
 #include <string>
 
@@ -24,6 +25,21 @@ const wchar_t* const kVersion = L"v1.00";
 
 void OpenAddress(const wchar_t* address) {
     ShellExecuteW(nullptr, L"open", address, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+// Opens a page of our own help in the web browser. The shell opens a file
+// address by its file type and drops the part after '#', so the address goes
+// to the program that opens web addresses instead, which keeps the section.
+void OpenLocalPage(const std::wstring& address) {
+    wchar_t browser[MAX_PATH];
+    DWORD size = MAX_PATH;
+    if (AssocQueryStringW(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, L"http", L"open", browser, &size) ==
+        S_OK) {
+        const std::wstring argument = L"\"" + address + L"\"";
+        ShellExecuteW(nullptr, L"open", browser, argument.c_str(), nullptr, SW_SHOWNORMAL);
+    } else {
+        OpenAddress(address.c_str());
+    }
 }
 
 } // namespace
@@ -125,7 +141,7 @@ void CNerekuSudoku::OpenHelp() {
             ch = ch == L'/' ? L'\\' : ch;
         }
         if (FileExists(local.c_str())) {
-            OpenAddress(FileAddress(local, kHelpSection).c_str());
+            OpenLocalPage(FileAddress(local, kHelpSection));
         } else {
             OpenAddress(MakerInfo::helpAddress);
         }

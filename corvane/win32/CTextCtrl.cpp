@@ -19,7 +19,11 @@ int BuiltInHeight(int size) {
     }
 }
 
-GdiObject<HFONT> MakeBuiltInFont(int size) {
+// A single line that does not fit its rectangle, across or down, is drawn
+// smaller, down to this height, before it is cut with an ellipsis.
+constexpr int kSmallestShrunkHeight = 9;
+
+GdiObject<HFONT> MakeBuiltInFont(int size, int height) {
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof(metrics);
     LOGFONTW font = {};
@@ -27,7 +31,7 @@ GdiObject<HFONT> MakeBuiltInFont(int size) {
         font = metrics.lfMessageFont;
     else
         lstrcpynW(font.lfFaceName, L"Segoe UI", LF_FACESIZE);
-    font.lfHeight = -BuiltInHeight(size);
+    font.lfHeight = -height;
     font.lfWidth = 0;
     font.lfWeight = size == 3 ? FW_BOLD : FW_NORMAL;
     font.lfQuality = CLEARTYPE_QUALITY;
@@ -70,7 +74,7 @@ HFONT CTextCtrl::ChooseFont() const {
     if (ownFont)
         return ownFont.Get();
     if (!builtInFont || builtInSize != sizeFormat) {
-        builtInFont = MakeBuiltInFont(sizeFormat);
+        builtInFont = MakeBuiltInFont(sizeFormat, BuiltInHeight(sizeFormat));
         builtInSize = sizeFormat;
     }
     return builtInFont.Get();
@@ -86,7 +90,22 @@ void CTextCtrl::Draw(HDC dc) const {
     }
     if (text.empty())
         return;
+    GdiObject<HFONT> shrunk; // released after `font` has put the context's own back
     SelectedObject font(dc, ChooseFont());
+    if (singleLineFormat && !ownFont) {
+        const int availableWidth = rect.right - rect.left;
+        const int availableHeight = rect.bottom - rect.top;
+        for (int height = BuiltInHeight(sizeFormat) - 1; height >= kSmallestShrunkHeight;
+             --height) {
+            SIZE size = {};
+            GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+            if (size.cx <= availableWidth && size.cy <= availableHeight)
+                break;
+            GdiObject<HFONT> smaller = MakeBuiltInFont(sizeFormat, height);
+            SelectObject(dc, smaller.Get());
+            shrunk = std::move(smaller); // the larger one is no longer selected
+        }
+    }
     int oldMode = SetBkMode(dc, TRANSPARENT);
     COLORREF oldColour = SetTextColor(dc, textColour);
 

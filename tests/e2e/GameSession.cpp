@@ -281,8 +281,13 @@ std::vector<std::wstring> GameSession::ListedLevels() const {
     return names;
 }
 
+// The list's text is its selected entry; a window of another process gives
+// its text only when asked with the message itself.
 std::wstring GameSession::SelectedLevel() const {
-    return WindowText(FindWindowExW(window, nullptr, L"ComboBox", nullptr));
+    wchar_t text[260] = L"";
+    SendMessageW(FindWindowExW(window, nullptr, L"ComboBox", nullptr), WM_GETTEXT, 260,
+                 reinterpret_cast<LPARAM>(text));
+    return text;
 }
 
 // Opens the drop-down list with a click and clicks the level's entry in it.
@@ -294,8 +299,12 @@ bool GameSession::ChooseLevel(const std::wstring& level) {
         return false;
     }
     const long before = Counted(ProbeCommands);
-    if (!ClickOn(list) ||
-        !WaitFor([&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; })) {
+    MoveMouse(CentreOf(list));
+    LeftButton(true);
+    LeftButton(false);
+    if (!WaitFor([&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; })) {
+        fprintf(stderr, "ChooseLevel: the list did not drop down%s\n",
+                OpenDialog() != nullptr ? " (a dialog is open)" : "");
         return false;
     }
     HWND dropDown = nullptr;
@@ -336,10 +345,14 @@ bool GameSession::Answer(HWND dialog, const wchar_t* button) {
     }
     // A real click on the button; a dialog whose thread is busy gets it when
     // it comes back.
-    if (!ClickOn(target)) {
+    if (!ClickOn(target) ||
+        !WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 10)) {
         return false;
     }
-    return WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 10);
+    // The game answers the probe once it is back in a message loop: what
+    // the answer set off has then been done, up to any next dialog.
+    Probe(ProbeMode);
+    return true;
 }
 
 void GameSession::Type(HWND dialog, const std::wstring& text) {

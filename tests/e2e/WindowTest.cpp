@@ -216,3 +216,42 @@ TEST(Window, ToolTipsAndAbout) {
     EXPECT_TRUE(game.Answer(about, L"Ok"));
     EXPECT_EQ(game.Close(), 0);
 }
+
+// The window in each mode, for the eye: a level with signs in play (some
+// numbers written, some candidates struck), in the editor, and solved.
+TEST(Window, ScreenshotsOfEveryMode) {
+    GameSession game(L"screenshots");
+    const char* const solution = "123456789456789123789123456231674895875912364"
+                                 "694538217317265948542897631968341572";
+    std::string givens(81, '.');
+    for (int i : {2, 4, 12, 16, 18, 25, 28, 33, 40, 47, 51, 55, 62, 64, 68, 76, 78}) {
+        givens[i] = solution[i];
+    }
+    auto level = Puzzle(givens.c_str());
+    // Signs that agree with the solution: a first step makes the clicked
+    // square the greater, a second the smaller.
+    for (int square : {0, 10, 13, 30, 37, 41, 57, 60, 70, 72}) {
+        for (SignDirectionIndex side : {kRight, kDown}) {
+            const int other = square + kSignDirections[side].offset;
+            if (level->EditorStepSign(square, side) && solution[square] < solution[other]) {
+                level->EditorStepSign(square, side);
+            }
+        }
+    }
+    game.WriteLevel(L"Signs", *level);
+    ASSERT_TRUE(game.Start());
+    ASSERT_TRUE(game.ChooseLevel(L"Signs"));
+    game.LeftClick(game.CellPoint(0, 1));
+    game.RightClick(game.CellPoint(5, 2));
+    game.RightClick(game.CellPoint(5, 7));
+    game.Screenshot(L"GameMode");
+    game.ClickButton(BarEditor);
+    game.Screenshot(L"EditMode");
+    game.ClickButton(BarSolve);
+    const HWND report = game.WaitForDialog(nullptr);
+    ASSERT_NE(report, nullptr);
+    game.Screenshot(L"SolveMode_Report");
+    game.Answer(report, L"Ok");
+    game.Screenshot(L"SolveMode");
+    EXPECT_EQ(game.Close(), 0);
+}

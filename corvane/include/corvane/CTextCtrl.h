@@ -9,7 +9,9 @@
 //   size        the built-in font when SetFont gave none: 1 small (11 px),
 //               2 normal (13 px), 3 large and bold (20 px); the face is the
 //               system's message font ("Segoe UI" or "Tahoma")
-//   singleLine  true: one line, cut with an ellipsis when too long; false:
+//   singleLine  true: one line; with the built-in font a line too wide or
+//               too high for the rectangle is drawn smaller (down to 9 px),
+//               and only then cut with an ellipsis; false:
 //               lines break at line feeds and, where too long, at word
 //               boundaries
 // The defaults are (1, 1, 2, true).

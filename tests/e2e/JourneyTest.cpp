@@ -1,0 +1,361 @@
+// A player's journeys through the real game, each from a fresh folder: build
+// a level in the editor, play it to the win, continue and restart games, let
+// the program solve levels, make random levels, delete levels, close in play,
+// and meet a damaged level file.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "GameSession.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kSolved = "123456789456789123789123456231674895875912364"
+                            "694538217317265948542897631968341572";
+
+// The solved grid with some squares emptied.
+std::unique_ptr<CNerekuEngine> SolvedWithout(std::initializer_list<int> empty) {
+    std::string digits = kSolved;
+    for (int index : empty) {
+        digits[index] = '.';
+    }
+    return Puzzle(digits.c_str());
+}
+
+std::wstring TextOf(HWND dialog) {
+    const DialogContents contents = ReadDialog(dialog);
+    return contents.texts.empty() ? L"" : contents.texts[0];
+}
+
+// Waits for the dialog, checks its text, and answers it.
+void Expect(GameSession& game, const wchar_t* caption, const std::wstring& text,
+            const wchar_t* answer) {
+    const HWND dialog = game.WaitForDialog(caption);
+    ASSERT_NE(dialog, nullptr) << "no dialog \"" << std::string(caption, caption + wcslen(caption))
+                               << "\"";
+    if (!text.empty()) {
+        EXPECT_EQ(TextOf(dialog), text);
+    }
+    ASSERT_TRUE(game.Answer(dialog, answer));
+}
+
+// Names the level in the editor's requester.
+void NameLevel(GameSession& game, const std::wstring& name) {
+    const HWND requester = game.WaitForDialog(L"Save level");
+    ASSERT_NE(requester, nullptr);
+    game.Type(requester, name);
+    ASSERT_TRUE(game.Answer(requester, L"Ok"));
+}
+
+std::string Candidates(const Square& square) {
+    std::string text;
+    for (int d = 0; d < 9; ++d) {
+        text += square.possible[d] ? static_cast<char>('1' + d) : '.';
+    }
+    return text;
+}
+
+} // namespace
+
+// Numbers and signs in the editor, saved under a name that Windows cannot
+// take as it is; a click on a block border changes nothing but still asks.
+TEST(Journey, EditorBuildsAndSavesALevel) {
+    GameSession game(L"editor journey");
+    ASSERT_TRUE(game.Start());
+    game.ClickButton(BarEditor);
+    ASSERT_EQ(game.Mode(), EditMode);
+    game.LeftClick(game.CellPoint(0, 7));
+    game.LeftClick(game.CellPoint(1, 3));
+    game.LeftClick(game.CellPoint(40, 9));
+    game.RightClick(game.SidePoint(0, kRight)); // (0,0) > (0,1)
+    game.RightClick(game.SidePoint(13, kDown)); // (1,4) > (2,4)
+    game.RightClick(game.SidePoint(13, kDown)); // now (1,4) < (2,4)
+    game.RightClick(game.SidePoint(41, kLeft)); // (4,5) > (4,4)
+    EXPECT_EQ(game.MaskAt(0), kRightGreater);
+    EXPECT_EQ(game.MaskAt(1), kLeftSmaller);
+    EXPECT_EQ(game.MaskAt(13), kDownSmaller);
+    EXPECT_EQ(game.MaskAt(22), kUpGreater);
+    EXPECT_EQ(game.Probe(ProbeEditChanged), 1);
+
+    game.ClickButton(BarSave);
+    NameLevel(game, L"a<b>c:d");
+    EXPECT_EQ(game.ListedLevels(), std::vector<std::wstring>{L"a_b_c_d"});
+    EXPECT_EQ(game.SelectedLevel(), L"a_b_c_d");
+    EXPECT_EQ(game.Probe(ProbeEditChanged), 0);
+    const std::vector<unsigned char> bytes = GameSession::ReadBytes(game.LevelPath(L"a_b_c_d"));
+    ASSERT_EQ(bytes.size(), 972u);
+    for (int i = 0; i < 81; ++i) {
+        const unsigned char number = bytes[82 + 11 * i];
+        EXPECT_EQ(bytes[81 + 11 * i], number != 0 ? 1 : 0) << "fixed of square " << i;
+    }
+    EXPECT_EQ(bytes[82], 7);
+    EXPECT_EQ(bytes[82 + 11 * 40], 9);
+    const unsigned char masks[][2] = {{0, kRightGreater}, {1, kLeftSmaller},  {13, kDownSmaller},
+                                      {22, kUpGreater},   {41, kLeftGreater}, {40, kRightSmaller}};
+    for (const auto& mask : masks) {
+        EXPECT_EQ(bytes[mask[0]], mask[1]) << "mask " << int{mask[0]};
+    }
+
+    // A border: no sign, but a change all the same.
+    game.RightClick(game.SidePoint(2, kRight));
+    EXPECT_EQ(game.MaskAt(2), 0);
+    EXPECT_EQ(game.MaskAt(3), 0);
+    game.ClickButton(BarEditor);
+    Expect(game, L"Edit mode", L"Do you want to save the level?", L"Cancel");
+    EXPECT_EQ(game.Mode(), EditMode);
+    game.ClickButton(BarEditor);
+    Expect(game, L"Edit mode", L"", L"Don't save");
+    EXPECT_EQ(game.Mode(), GameMode);
+    EXPECT_EQ(game.Close(), 0);
+}
+
+// Candidate marks, numbers, a given that stays, no word after a wrong number
+// and the win message after the last right one.
+TEST(Journey, PlayToTheWin) {
+    GameSession game(L"play journey");
+    game.WriteLevel(L"play", *SolvedWithout({0, 40, 80}));
+    ASSERT_TRUE(game.Start());
+    ASSERT_TRUE(game.ChooseLevel(L"play"));
+    ASSERT_EQ(game.Mode(), GameMode);
+    EXPECT_EQ(Candidates(game.SquareAt(0)), "1........") << "placed digits are struck";
+
+    game.LeftClick(game.CellPoint(1, 5));
+    EXPECT_EQ(game.SquareAt(1).number, 2) << "a given does not change";
+
+    for (int digit = 2; digit <= 9; ++digit) { // bring every candidate back
+        game.RightClick(game.CellPoint(0, digit));
+    }
+    EXPECT_EQ(Candidates(game.SquareAt(0)), "123456789");
+    EXPECT_EQ(game.SquareAt(0).number, 0);
+    for (int digit = 2; digit <= 8; ++digit) {
+        game.RightClick(game.CellPoint(0, digit));
+    }
+    EXPECT_EQ(game.SquareAt(0).number, 0);
+    game.RightClick(game.CellPoint(0, 9)); // the eighth strike
+    EXPECT_EQ(game.SquareAt(0).number, 1);
+
+    game.LeftClick(game.CellPoint(40, 1));
+    game.LeftClick(game.CellPoint(80, 5)); // wrong: the square wants a 2
+    EXPECT_EQ(game.SquareAt(80).number, 5);
+    Sleep(300);
+    EXPECT_EQ(game.OpenDialog(), nullptr) << "no message after a wrong number";
+    game.LeftClick(game.CellPoint(80, 5));
+    EXPECT_EQ(Candidates(game.SquareAt(80)), "123456789");
+    game.LeftClick(game.CellPoint(80, 2));
+    Expect(game, L"Nereku Sudoku", L"Congratulations!\n\nYou found the correct solution.", L"Ok");
+    game.Screenshot(L"GameMode_Won");
+    EXPECT_EQ(game.Mode(), GameMode);
+    EXPECT_EQ(game.Close(), 0);
+}
+
+// Another level saves the game; coming back offers it; Restart offers the
+// level from its start or the saved game.
+TEST(Journey, ContinueAndRestart) {
+    GameSession game(L"continue journey");
+    std::string open(81, '.');
+    open[80] = '9';
+    game.WriteLevel(L"one", *Puzzle(open.c_str()));
+    game.WriteLevel(L"two", *SolvedWithout({80}));
+    ASSERT_TRUE(game.Start());
+    ASSERT_TRUE(game.ChooseLevel(L"one"));
+    game.RightClick(game.CellPoint(0, 2)); // a struck candidate
+    game.LeftClick(game.CellPoint(40, 1));
+    const std::string played = Candidates(game.SquareAt(0));
+    EXPECT_EQ(played, "1.3456789");
+
+    ASSERT_TRUE(game.ChooseLevel(L"two"));
+    EXPECT_TRUE(fs::exists(game.SavePath(L"one"))) << "the first game is saved";
+    ASSERT_TRUE(game.ChooseLevel(L"one"));
+    Expect(game, L"Nereku_sudoku", L"Do you want to continue the saved game?", L"Yes");
+    EXPECT_EQ(Candidates(game.SquareAt(0)), played);
+    EXPECT_EQ(game.SquareAt(40).number, 1);
+
+    ASSERT_TRUE(game.ChooseLevel(L"two")); // saved when "one" was chosen
+    Expect(game, L"Nereku_sudoku", L"", L"No");
+    ASSERT_TRUE(game.ChooseLevel(L"one"));
+    Expect(game, L"Nereku_sudoku", L"", L"No");
+    EXPECT_EQ(game.SquareAt(40).number, 0) << "the level from its start";
+    EXPECT_EQ(Candidates(game.SquareAt(0)), "123456789");
+
+    game.ClickButton(BarRestart);
+    Expect(game, L"Nereku Sudoku", L"Are you sure you want to clear the grid?", L"Load saved game");
+    EXPECT_EQ(game.SquareAt(40).number, 1);
+    game.ClickButton(BarRestart);
+    Expect(game, L"Nereku Sudoku", L"", L"Restart level");
+    EXPECT_EQ(game.SquareAt(40).number, 0);
+    EXPECT_TRUE(fs::exists(game.SavePath(L"one"))) << "a restart keeps the saved game";
+    EXPECT_EQ(game.Close(), 0);
+}
+
+// One solution, two to page through, the empty grid's hundred, and a board
+// that breaks a rule.
+TEST(Journey, SolveLevels) {
+    GameSession game(L"solve journey");
+    game.WriteLevel(L"one", *SolvedWithout({0, 10, 20, 30, 40, 50, 60, 70, 80}));
+    game.WriteLevel(L"two", *SolvedWithout({30, 34, 39, 43})); // a swappable rectangle
+    game.WriteLevel(L"empty", *Puzzle(std::string(81, '.').c_str()));
+    std::string broken(81, '.');
+    broken[0] = broken[5] = '4';
+    game.WriteLevel(L"wrong", *Puzzle(broken.c_str()));
+    ASSERT_TRUE(game.Start());
+
+    ASSERT_TRUE(game.ChooseLevel(L"one"));
+    game.ClickButton(BarSolve);
+    EXPECT_EQ(game.Mode(), SolveMode);
+    Expect(game, L"Nereku Sudoku",
+           L"The solution for this level has been found.\n\nThe solution is unique (i.e., there "
+           L"are no other valid solutions).",
+           L"Ok");
+    EXPECT_EQ(game.Digits(), kSolved);
+    Sleep(300);
+    EXPECT_EQ(game.OpenDialog(), nullptr) << "no browsing for one solution";
+    game.Screenshot(L"SolveMode");
+
+    ASSERT_TRUE(game.ChooseLevel(L"two"));
+    game.ClickButton(BarSolve);
+    const std::wstring twoText = L"All the solutions for this level have been found.\n\nThis level "
+                                 L"has 2 different solutions.\n\nYou can go through the solutions "
+                                 L"using the 'Next' and 'Prev' button";
+    const std::string first = game.Digits();
+    Expect(game, L"Solution 1/2", twoText, L"Prev");
+    Expect(game, L"Solution 1/2", L"You have reached the end of the solutions", L"Ok");
+    EXPECT_EQ(game.Digits(), first);
+    Expect(game, L"Solution 1/2", L"", L"Next");
+    const std::string second = game.Digits();
+    EXPECT_NE(second, first);
+    Expect(game, L"Solution 2/2", L"", L"Next");
+    Expect(game, L"Solution 2/2", L"You have reached the end of the solutions", L"Ok");
+    EXPECT_EQ(game.Digits(), second);
+    Expect(game, L"Solution 2/2", L"", L"Ok");
+
+    ASSERT_TRUE(game.ChooseLevel(L"empty"));
+    game.ClickButton(BarSolve);
+    Expect(game, L"Solution 1/100",
+           L"Solutions has many solutions.\n\nYou can go through the first 100 solutions using "
+           L"the 'Next' and 'Prev' button.",
+           L"Next");
+    for (int n = 2; n <= 100; ++n) {
+        const std::wstring caption = L"Solution " + std::to_wstring(n) + L"/100";
+        Expect(game, caption.c_str(), L"", L"Next");
+        if (HasFatalFailure()) {
+            return;
+        }
+    }
+    Expect(game, L"Solution 100/100", L"You have reached the end of the solutions", L"Ok");
+    Expect(game, L"Solution 100/100", L"", L"Ok");
+
+    ASSERT_TRUE(game.ChooseLevel(L"wrong"));
+    const std::string before = game.Digits();
+    game.ClickButton(BarSolve);
+    Expect(game, L"Nereku Sudoku", L"", L"Ok");
+    EXPECT_EQ(game.Digits(), before) << "the board stays as it was";
+    EXPECT_EQ(game.Mode(), GameMode);
+    const std::unique_ptr<Canvas> screen = game.GrabClient();
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(screen->At(3, game.ClientRect().bottom - 3), RGB(64, 96, 160));
+    EXPECT_EQ(game.Close(), 0);
+}
+
+// New: 20 squares revealed, named, listed and selected; a cancelled name
+// stores nothing.
+TEST(Journey, RandomLevels) {
+    GameSession game(L"new journey");
+    ASSERT_TRUE(game.Start());
+    game.ClickButton(BarNew);
+    HWND count = game.WaitForDialog(L"Generate random level");
+    ASSERT_NE(count, nullptr);
+    game.Type(count, L"20");
+    ASSERT_TRUE(game.Answer(count, L"Ok"));
+    NameLevel(game, L"random");
+    EXPECT_EQ(game.SelectedLevel(), L"random");
+    EXPECT_EQ(game.Mode(), GameMode);
+    const std::vector<unsigned char> bytes = GameSession::ReadBytes(game.LevelPath(L"random"));
+    ASSERT_EQ(bytes.size(), 972u);
+    int givens = 0;
+    for (int i = 0; i < 81; ++i) {
+        EXPECT_EQ(bytes[i], 0) << "no signs";
+        givens += bytes[82 + 11 * i] != 0 && bytes[81 + 11 * i] == 1 ? 1 : 0;
+    }
+    EXPECT_EQ(givens, 20);
+
+    game.ClickButton(BarNew);
+    count = game.WaitForDialog(L"Generate random level");
+    ASSERT_NE(count, nullptr);
+    game.Type(count, L"20");
+    ASSERT_TRUE(game.Answer(count, L"Ok"));
+    Expect(game, L"Save level", L"", L"Cancel");
+    EXPECT_EQ(game.Mode(), NoMode);
+    EXPECT_EQ(game.ListedLevels(), std::vector<std::wstring>{L"random"});
+    EXPECT_EQ(game.Close(), 0);
+}
+
+// Delete: cancelled, nothing happens; confirmed, the level and its saved
+// game go, and no level is left chosen.
+TEST(Journey, DeleteLevels) {
+    GameSession game(L"delete journey");
+    game.WriteLevel(L"gone", *SolvedWithout({0}));
+    game.WriteLevel(L"kept", *SolvedWithout({0}));
+    fs::create_directories(game.Folder() + L"\\Saves");
+    GameSession::WriteBytes(game.SavePath(L"gone"),
+                            GameSession::ReadBytes(game.LevelPath(L"gone")));
+    ASSERT_TRUE(game.Start());
+    ASSERT_TRUE(game.ChooseLevel(L"gone"));
+    Expect(game, L"Nereku_sudoku", L"", L"No");
+    game.ClickButton(BarDelete);
+    Expect(game, L"Delete", L"Level : gone\n\nAre you sure you want to delete the level?",
+           L"Cancel");
+    EXPECT_TRUE(fs::exists(game.LevelPath(L"gone")));
+    EXPECT_EQ(game.Mode(), GameMode);
+    game.ClickButton(BarDelete);
+    Expect(game, L"Delete", L"", L"Delete");
+    EXPECT_FALSE(fs::exists(game.LevelPath(L"gone")));
+    EXPECT_FALSE(fs::exists(game.SavePath(L"gone")));
+    EXPECT_EQ(game.ListedLevels(), std::vector<std::wstring>{L"kept"});
+    EXPECT_EQ(game.SelectedLevel(), L"");
+    EXPECT_EQ(game.Mode(), NoMode);
+    EXPECT_EQ(game.Close(), 0);
+}
+
+// Closing in play keeps the game, offered at the next start.
+TEST(Journey, CloseKeepsTheGame) {
+    GameSession game(L"close journey");
+    game.WriteLevel(L"level", *SolvedWithout({0, 40}));
+    ASSERT_TRUE(game.Start());
+    ASSERT_TRUE(game.ChooseLevel(L"level"));
+    game.LeftClick(game.CellPoint(40, 1));
+    EXPECT_EQ(game.Close(), 0);
+    ASSERT_TRUE(fs::exists(game.SavePath(L"level")));
+
+    ASSERT_TRUE(game.Start());
+    ASSERT_TRUE(game.ChooseLevel(L"level"));
+    Expect(game, L"Nereku_sudoku", L"", L"Yes");
+    EXPECT_EQ(game.SquareAt(40).number, 1);
+    EXPECT_EQ(game.Close(), 0);
+}
+
+// Damaged files are listed, choosing one falls back to no level, and nothing
+// else is harmed.
+TEST(Journey, DamagedLevelFiles) {
+    GameSession game(L"damaged journey");
+    game.WriteLevel(L"good", *SolvedWithout({0}));
+    GameSession::WriteBytes(game.LevelPath(L"short"), std::vector<unsigned char>(971, 0));
+    std::vector<unsigned char> wild = GameSession::ReadBytes(game.LevelPath(L"good"));
+    wild[82 + 11 * 5] = 12; // a number above 9
+    GameSession::WriteBytes(game.LevelPath(L"wild"), wild);
+    const std::vector<unsigned char> good = GameSession::ReadBytes(game.LevelPath(L"good"));
+    ASSERT_TRUE(game.Start());
+    EXPECT_EQ(game.ListedLevels(), (std::vector<std::wstring>{L"good", L"short", L"wild"}));
+    ASSERT_TRUE(game.ChooseLevel(L"good"));
+    EXPECT_EQ(game.Mode(), GameMode);
+    for (const wchar_t* level : {L"short", L"wild"}) {
+        ASSERT_TRUE(game.ChooseLevel(level));
+        EXPECT_EQ(game.Mode(), NoMode);
+        EXPECT_EQ(game.SelectedLevel(), L"");
+    }
+    EXPECT_EQ(GameSession::ReadBytes(game.LevelPath(L"good")), good);
+    EXPECT_EQ(GameSession::ReadBytes(game.LevelPath(L"short")).size(), 971u);
+    EXPECT_EQ(game.Close(), 0);
+}
