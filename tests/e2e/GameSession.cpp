@@ -9,10 +9,7 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// A path of the build, which is a Unix path when the tests run under Wine.
-std::wstring BuildPath(const char* path) {
+std::wstring GameSession::BuildPath(const char* path) {
     std::wstring wide(path, path + std::char_traits<char>::length(path));
     if (!wide.empty() && wide[0] == L'/') {
         wide = L"Z:" + wide;
@@ -21,6 +18,14 @@ std::wstring BuildPath(const char* path) {
         ch = ch == L'/' ? L'\\' : ch;
     }
     return wide;
+}
+
+namespace {
+
+// A screen coordinate in the 0..65535 scale of an absolute mouse event,
+// rounded up so that the system's mapping back gives the same pixel.
+LONG Normalised(LONG pixel, int screenSize) {
+    return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + screenSize - 1) / screenSize);
 }
 
 std::wstring ClassOf(HWND window) {
@@ -237,14 +242,28 @@ POINT GameSession::SidePoint(int index, SignDirectionIndex side) const {
     }
 }
 
+// A click at a point of the screen. The press and the release carry the
+// point themselves, so that no pointer movement still on its way can put
+// them elsewhere.
+void PressAt(POINT screen, bool left, int pause = 0) {
+    MoveMouse(screen);
+    INPUT inputs[2] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = Normalised(screen.x, GetSystemMetrics(SM_CXSCREEN));
+        input.mi.dy = Normalised(screen.y, GetSystemMetrics(SM_CYSCREEN));
+    }
+    const DWORD where = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[0].mi.dwFlags = where | (left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN);
+    inputs[1].mi.dwFlags = where | (left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP);
+    SendInput(1, &inputs[0], sizeof(INPUT));
+    Sleep(pause);
+    SendInput(1, &inputs[1], sizeof(INPUT));
+}
+
 void GameSession::Click(POINT client, bool left) {
     const long before = Counted(ProbeMouseUps);
-    MoveMouse(ToScreen(client));
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN;
-    inputs[1].mi.dwFlags = left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP;
-    SendInput(2, inputs, sizeof(INPUT));
+    PressAt(ToScreen(client), left);
     WaitFor([&] { return Counted(ProbeMouseUps) > before || OpenDialog() != nullptr; }, 10);
 }
 
@@ -259,11 +278,7 @@ void GameSession::RightClick(POINT client) {
 void GameSession::ClickButton(BarButton button) {
     const long before = Counted(ProbeCommands);
     const LayoutRect place = Layout().buttons[button];
-    MoveMouse(ToScreen({(place.left + place.right) / 2, (place.top + place.bottom) / 2}));
-    Sleep(30); // the button lights up under the pointer first
-    LeftButton(true);
-    Sleep(30);
-    LeftButton(false);
+    PressAt(ToScreen({(place.left + place.right) / 2, (place.top + place.bottom) / 2}), true, 30);
     WaitFor([&] { return Counted(ProbeCommands) > before || OpenDialog() != nullptr; }, 10);
 }
 
@@ -290,7 +305,8 @@ std::wstring GameSession::SelectedLevel() const {
     return text;
 }
 
-// Opens the drop-down list with a click and clicks the level's entry in it.
+// Opens the drop-down list with a click and clicks the level's entry in it;
+// a click the list was not ready for is given again.
 bool GameSession::ChooseLevel(const std::wstring& level) {
     const HWND list = FindWindowExW(window, nullptr, L"ComboBox", nullptr);
     const LRESULT index = SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
@@ -299,38 +315,51 @@ bool GameSession::ChooseLevel(const std::wstring& level) {
         return false;
     }
     const long before = Counted(ProbeCommands);
-    MoveMouse(CentreOf(list));
-    LeftButton(true);
-    LeftButton(false);
-    if (!WaitFor([&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; })) {
-        fprintf(stderr, "ChooseLevel: the list did not drop down%s\n",
-                OpenDialog() != nullptr ? " (a dialog is open)" : "");
-        return false;
+    auto chosen = [&] { return Counted(ProbeCommands) > before || OpenDialog() != nullptr; };
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) == 0) {
+            PressAt(CentreOf(list), true);
+        }
+        HWND dropDown = nullptr;
+        if (!WaitFor([&] {
+                return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0 &&
+                       (dropDown = FindProcessWindow(processId, L"ComboLBox", nullptr));
+            })) {
+            continue;
+        }
+        // Bring the entry into view, then click the middle of its row.
+        SendMessageW(dropDown, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+        const LRESULT top = SendMessageW(dropDown, LB_GETTOPINDEX, 0, 0);
+        const LRESULT height = SendMessageW(list, CB_GETITEMHEIGHT, 0, 0);
+        RECT place = {};
+        GetWindowRect(dropDown, &place);
+        PressAt({(place.left + place.right) / 2,
+                 place.top + 1 + static_cast<LONG>((index - top) * height + height / 2)},
+                true);
+        if (WaitFor(chosen, 5)) {
+            return true;
+        }
     }
-    HWND dropDown = nullptr;
-    if (!WaitFor([&] {
-            return (dropDown = FindProcessWindow(processId, L"ComboLBox", nullptr)) != nullptr;
-        })) {
-        return false;
-    }
-    // Bring the entry into view, then click the middle of its row.
-    SendMessageW(dropDown, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
-    const LRESULT top = SendMessageW(dropDown, LB_GETTOPINDEX, 0, 0);
-    const LRESULT height = SendMessageW(list, CB_GETITEMHEIGHT, 0, 0);
-    RECT place = {};
-    GetWindowRect(dropDown, &place);
-    const POINT entry = {(place.left + place.right) / 2,
-                         place.top + 1 + static_cast<LONG>((index - top) * height + height / 2)};
-    MoveMouse(entry);
-    LeftButton(true);
-    LeftButton(false);
-    return WaitFor([&] { return Counted(ProbeCommands) > before || OpenDialog() != nullptr; }, 10);
+    return false;
 }
 
+// A dialog is taken once it has come to rest: it is sized and centred after
+// it shows.
 HWND GameSession::WaitForDialog(const wchar_t* caption, int seconds) const {
     HWND dialog = nullptr;
     WaitFor([&] { return (dialog = FindProcessWindow(processId, L"#32770", caption)) != nullptr; },
             seconds);
+    if (dialog != nullptr) {
+        RECT last = {};
+        WaitFor([&] {
+            RECT now = {};
+            GetWindowRect(dialog, &now);
+            const bool still = EqualRect(&now, &last) != FALSE;
+            last = now;
+            Sleep(30);
+            return still;
+        });
+    }
     return dialog;
 }
 
@@ -345,8 +374,12 @@ bool GameSession::Answer(HWND dialog, const wchar_t* button) {
     }
     // A real click on the button; a dialog whose thread is busy gets it when
     // it comes back.
-    if (!ClickOn(target) ||
-        !WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 10)) {
+    // A click that the dialog was not ready for yet is given again.
+    bool clicked = false;
+    for (int attempt = 0; attempt < 3 && !clicked; ++attempt) {
+        clicked = ClickOn(target);
+    }
+    if (!clicked || !WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 10)) {
         return false;
     }
     // The game answers the probe once it is back in a message loop: what

@@ -34,6 +34,9 @@ public:
     // Writes the board as a level file (every number a given).
     void WriteLevel(const std::wstring& level, CNerekuEngine& board) const;
     static std::vector<unsigned char> ReadBytes(const std::wstring& path);
+    // A path of the build as this program names it (a Unix path when the
+    // tests run under Wine).
+    static std::wstring BuildPath(const char* path);
     static void WriteBytes(const std::wstring& path, const std::vector<unsigned char>& bytes);
 
     // ---- The process.

@@ -255,3 +255,46 @@ TEST(Window, ScreenshotsOfEveryMode) {
     game.Screenshot(L"SolveMode");
     EXPECT_EQ(game.Close(), 0);
 }
+
+// Help, F1 and "Go to website" hand their addresses to the web browser: the
+// help page that ships beside the game, at its "Game play" section, and the
+// maker's website. Wine's browser launcher runs a recorder in the browser's
+// place here, which writes each address to a log.
+TEST(Window, HelpAndWebsiteOpenInTheBrowser) {
+    if (GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name") == nullptr) {
+        GTEST_SKIP() << "not running under Wine";
+    }
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", 0, nullptr, 0,
+                              KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const std::wstring recorder = NEREKU_BROWSER_RECORDER;
+    RegSetValueExW(key, L"Browsers", 0, REG_SZ, reinterpret_cast<const BYTE*>(recorder.c_str()),
+                   static_cast<DWORD>((recorder.size() + 1) * sizeof(wchar_t)));
+    const std::wstring log = GameSession::BuildPath(NEREKU_BROWSER_LOG);
+    GameSession::WriteBytes(log, {});
+    auto lines = [&] {
+        const std::vector<unsigned char> bytes = GameSession::ReadBytes(log);
+        return std::string(bytes.begin(), bytes.end());
+    };
+
+    GameSession game(L"help");
+    ASSERT_TRUE(game.Start());
+    game.ClickButton(BarHelp);
+    EXPECT_TRUE(WaitFor([&] { return lines().find("#Game") != std::string::npos; }, 10)) << lines();
+    EXPECT_NE(lines().find("nerekusudoku.html"), std::string::npos) << lines();
+
+    const size_t before = lines().size();
+    PressKey(game.Window(), VK_F1);
+    EXPECT_TRUE(WaitFor([&] { return lines().size() > before; }, 10)) << "F1 opens help too";
+
+    game.ClickButton(BarAbout);
+    const HWND about = game.WaitForDialog(L"About");
+    ASSERT_NE(about, nullptr);
+    ASSERT_TRUE(game.Answer(about, L"Go to website"));
+    EXPECT_TRUE(WaitFor([&] { return lines().find("quorvia") != std::string::npos; }, 10))
+        << lines();
+    EXPECT_EQ(game.Close(), 0);
+    RegDeleteValueW(key, L"Browsers");
+    RegCloseKey(key);
+}
