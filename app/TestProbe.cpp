@@ -37,6 +37,8 @@ LRESULT CNerekuSudoku::OnProbe(WPARAM what) {
         return editChanged;
     case ProbeLiveGdiObjects:
         return corvane::LiveGdiObjects();
+    case ProbeLiveUserObjects:
+        return corvane::LiveUserObjects();
     case ProbeLevelHasEdges:
         return LevelHasEdges();
     case ProbeMouseUps:

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "BoardText.h"
@@ -38,6 +39,7 @@ struct Search {
     DWORD process;
     const wchar_t* className;
     const wchar_t* caption;
+    bool visible;
     HWND found;
 };
 
@@ -45,8 +47,9 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
     auto* search = reinterpret_cast<Search*>(data);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process == search->process && IsWindowVisible(window) &&
-        lstrcmpiW(ClassOf(window).c_str(), search->className) == 0 &&
+    // A dialog under another dialog is disabled: the one to answer is on top.
+    if (process == search->process && (!search->visible || IsWindowVisible(window)) &&
+        IsWindowEnabled(window) && lstrcmpiW(ClassOf(window).c_str(), search->className) == 0 &&
         (search->caption == nullptr || WindowText(window) == search->caption)) {
         search->found = window;
         return FALSE;
@@ -54,8 +57,11 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
     return TRUE;
 }
 
-HWND FindProcessWindow(DWORD process, const wchar_t* className, const wchar_t* caption) {
-    Search search = {process, className, caption, nullptr};
+// A window of the process of that class (and caption, when given); one that
+// is still to be shown too, unless `visible`.
+HWND FindProcessWindow(DWORD process, const wchar_t* className, const wchar_t* caption,
+                       bool visible = true) {
+    Search search = {process, className, caption, visible, nullptr};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -245,7 +251,8 @@ POINT GameSession::SidePoint(int index, SignDirectionIndex side) const {
 // A click at a point of the screen. The press and the release carry the
 // point themselves, so that no pointer movement still on its way can put
 // them elsewhere.
-void PressAt(POINT screen, bool left, int pause = 0) {
+void PressAt(POINT screen, bool left, int pause = 0,
+             const std::function<bool()>& pressed = nullptr) {
     MoveMouse(screen);
     INPUT inputs[2] = {};
     for (INPUT& input : inputs) {
@@ -258,7 +265,25 @@ void PressAt(POINT screen, bool left, int pause = 0) {
     inputs[1].mi.dwFlags = where | (left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP);
     SendInput(1, &inputs[0], sizeof(INPUT));
     Sleep(pause);
+    if (pressed) {
+        WaitFor(pressed);
+    }
     SendInput(1, &inputs[1], sizeof(INPUT));
+}
+
+// A push button of another process, clicked at its middle: it is released
+// once the button has taken the mouse, as a pressed button does. False when
+// it never did.
+bool ClickButtonWindow(HWND button) {
+    bool captured = false;
+    PressAt(CentreOf(button), true, 0, [&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof(info);
+        captured = GetGUIThreadInfo(GetWindowThreadProcessId(button, nullptr), &info) &&
+                   info.hwndCapture == button;
+        return captured;
+    });
+    return captured;
 }
 
 void GameSession::Click(POINT client, bool left) {
@@ -343,13 +368,18 @@ bool GameSession::ChooseLevel(const std::wstring& level) {
     return false;
 }
 
-// A dialog is taken once it has come to rest: it is sized and centred after
-// it shows.
+// A dialog is taken once it shows and has come to rest: it is sized and
+// centred after it is made, and shown only when its thread has nothing else
+// to do. One that has been made is waited for even after `seconds`.
 HWND GameSession::WaitForDialog(const wchar_t* caption, int seconds) const {
     HWND dialog = nullptr;
-    WaitFor([&] { return (dialog = FindProcessWindow(processId, L"#32770", caption)) != nullptr; },
-            seconds);
-    if (dialog != nullptr) {
+    auto find = [&](bool visible) {
+        return (dialog = FindProcessWindow(processId, L"#32770", caption, visible)) != nullptr;
+    };
+    if (!WaitFor([&] { return find(true); }, seconds) && find(false)) {
+        WaitFor([&] { return find(true); }, 5);
+    }
+    if (dialog != nullptr && IsWindowVisible(dialog)) {
         RECT last = {};
         WaitFor([&] {
             RECT now = {};
@@ -359,8 +389,9 @@ HWND GameSession::WaitForDialog(const wchar_t* caption, int seconds) const {
             Sleep(30);
             return still;
         });
+        return dialog;
     }
-    return dialog;
+    return nullptr;
 }
 
 HWND GameSession::OpenDialog() const {
@@ -375,11 +406,27 @@ bool GameSession::Answer(HWND dialog, const wchar_t* button) {
     // A real click on the button; a dialog whose thread is busy gets it when
     // it comes back.
     // A click that the dialog was not ready for yet is given again.
-    bool clicked = false;
-    for (int attempt = 0; attempt < 3 && !clicked; ++attempt) {
-        clicked = ClickOn(target);
+    auto closed = [&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); };
+    bool done = false;
+    for (int attempt = 0; attempt < 3 && !done; ++attempt) {
+        done = ClickButtonWindow(target) && WaitFor(closed, 5);
     }
-    if (!clicked || !WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 10)) {
+    if (!done) {
+        // The screen as it was, for whoever reads the failure.
+        const RECT all = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        if (const auto grab = GrabScreen(all)) {
+            SavePng(*grab, L"AnswerFailed");
+        }
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof(info);
+        GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+        fprintf(stderr,
+                "Answer failed: capture %p (%ls; the button is %p), active %p (%ls \"%ls\"), "
+                "dialog %p\n",
+                static_cast<void*>(info.hwndCapture), ClassOf(info.hwndCapture).c_str(),
+                static_cast<void*>(target), static_cast<void*>(info.hwndActive),
+                ClassOf(info.hwndActive).c_str(), WindowText(info.hwndActive).c_str(),
+                static_cast<void*>(dialog));
         return false;
     }
     // The game answers the probe once it is back in a message loop: what
