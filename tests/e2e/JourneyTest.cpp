@@ -359,3 +359,27 @@ TEST(Journey, DamagedLevelFiles) {
     EXPECT_EQ(GameSession::ReadBytes(game.LevelPath(L"short")).size(), 971u);
     EXPECT_EQ(game.Close(), 0);
 }
+
+// A save that cannot be written is never reported as done: the editor keeps
+// its changes marked, and nothing is listed; once the folder is back, the
+// same save works.
+TEST(Journey, AFailedSaveKeepsTheChanges) {
+    GameSession game(L"failed save journey");
+    ASSERT_TRUE(game.Start());
+    game.ClickButton(BarEditor);
+    game.LeftClick(game.CellPoint(0, 5));
+    fs::remove_all(game.Folder() + L"\\Levels");
+    game.ClickButton(BarSave);
+    NameLevel(game, L"lost");
+    EXPECT_EQ(game.Probe(ProbeEditChanged), 1);
+    EXPECT_TRUE(game.ListedLevels().empty());
+    EXPECT_EQ(game.SquareAt(0).fixed, 0) << "the board is as it was";
+
+    fs::create_directories(game.Folder() + L"\\Levels");
+    game.ClickButton(BarSave);
+    NameLevel(game, L"kept");
+    EXPECT_EQ(game.Probe(ProbeEditChanged), 0);
+    EXPECT_EQ(game.ListedLevels(), std::vector<std::wstring>{L"kept"});
+    EXPECT_EQ(game.SquareAt(0).fixed, 1);
+    EXPECT_EQ(game.Close(), 0);
+}
