@@ -24,7 +24,11 @@ std::string ReadProblem(GridFileError error, const std::wstring& path) {
     }
     switch (error) {
     case GridFileError::CannotOpen:
-        return FileExists(path.c_str()) ? "it cannot be opened" : "no such file";
+        if (FileExists(path.c_str())) {
+            const std::string reason = LastFileError();
+            return reason.empty() ? "it cannot be opened" : "it cannot be opened: " + reason;
+        }
+        return "no such file";
     case GridFileError::TooShort:
         return "too short: fewer than 972 bytes";
     case GridFileError::OutOfRange:
@@ -44,6 +48,22 @@ bool ReadLevel(CNerekuEngine& engine, const std::string& file) {
         return true;
     }
     Complain("cannot read '" + file + "': " + ReadProblem(error, path));
+    return false;
+}
+
+// Writes the engine's board as the level named on the command line; complains
+// on stderr, with the system's reason, when that fails.
+bool WriteLevel(CNerekuEngine& engine, const std::string& file) {
+    const std::wstring path = WidenPath(file.c_str());
+    if (engine.WriteLevelFile(path.c_str())) {
+        return true;
+    }
+    const std::string reason = LastFileError();
+    // A folder in the way gets plain words: the systems' own ("Is a
+    // directory", "Access is denied") hide what happened.
+    Complain("cannot write '" + file + "': " +
+             (DirectoryExists(path.c_str()) ? "it is a folder"
+                                            : (reason.empty() ? "it cannot be written" : reason)));
     return false;
 }
 
@@ -96,12 +116,5 @@ int GenerateCommand(const CommandLine& line) {
         Complain("the random grid could not be made");
         return kExitFile;
     }
-    const std::wstring path = WidenPath(line.file.c_str());
-    if (!engine.WriteLevelFile(path.c_str())) {
-        Complain("cannot write '" + line.file + "': " +
-                 (DirectoryExists(path.c_str()) ? "it is a folder"
-                                                : "its folder is missing or not writable"));
-        return kExitFile;
-    }
-    return kExitOk;
+    return WriteLevel(engine, line.file) ? kExitOk : kExitFile;
 }
