@@ -2,12 +2,15 @@
 // search, the level file and the random grid are the ones the window uses.
 #include "Commands.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "BoardText.h"
 #include "CNerekuEngine.h"
+#include "Grader.h"
+#include "LevelMaker.h"
 #include "corvane/Files.h"
 #include "corvane/Numbers.h"
 
@@ -77,6 +80,54 @@ int FinishOutput() {
     return kExitOk;
 }
 
+void Print(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+// The signs on the board, each counted once whichever of its halves stand.
+int CountSigns(const CNerekuEngine& engine) {
+    int count = 0;
+    for (int i = 0; i < kSquareCount; ++i) {
+        const EdgeMask mask = engine.edgeMasks[i] & SignBitsInsideBlock(i);
+        for (int d : {kRight, kDown}) { // each pair once, from its upper or left square
+            const SignDirection& direction = kSignDirections[d];
+            const SignDirection& back = kSignDirections[(d + 2) % 4];
+            const EdgeMask there = engine.edgeMasks[i + direction.offset];
+            const bool here = (mask & (direction.smaller | direction.greater)) != 0;
+            const bool mirrored = (there & SignBitsInsideBlock(i + direction.offset) &
+                                   (back.smaller | back.greater)) != 0;
+            count += here || mirrored;
+        }
+    }
+    return count;
+}
+
+int CountNumbers(const CNerekuEngine& engine) {
+    int count = 0;
+    for (const Square& square : engine.squares) {
+        count += square.number != 0;
+    }
+    return count;
+}
+
+// The lines that describe a graded level; see the tool's help.
+std::string GradeLines(const GradeReport& report) {
+    std::string techniques;
+    for (int t = 0; t < kTechniqueCount; ++t) {
+        if (report.uses[t] > 0) {
+            techniques += std::string(techniques.empty() ? "" : ", ") + TechniqueName(t) + " " +
+                          std::to_string(report.uses[t]);
+        }
+    }
+    return std::string("grade: ") + GradeName(report.grade) +
+           "\nsolutions: 1\ntechniques: " + techniques + "\n";
+}
+
+std::string CountLines(const CNerekuEngine& engine) {
+    return "givens: " + std::to_string(CountNumbers(engine)) +
+           "\nsigns: " + std::to_string(CountSigns(engine)) + "\n";
+}
+
 } // namespace
 
 int SolveCommand(const CommandLine& line) {
@@ -117,4 +168,73 @@ int GenerateCommand(const CommandLine& line) {
         return kExitFile;
     }
     return WriteLevel(engine, line.file) ? kExitOk : kExitFile;
+}
+
+int MakeCommand(const CommandLine& line) {
+    MakeOptions options;
+    options.maxGivens = line.givens >= 0 ? line.givens : kDefaultMaxGivens;
+    options.maxSigns = line.signs >= 0 ? line.signs : kDefaultMaxSigns;
+    options.gradeWanted = line.grade >= 0;
+    options.grade = static_cast<Grade>(std::max(line.grade, 0));
+    if (line.seeded) {
+        options.seed = line.seed;
+    } else {
+        // A seed of our own, printed, so that a level worth keeping can be
+        // made again.
+        for (int part = 0; part < 4; ++part) {
+            options.seed = (options.seed << 16) | static_cast<uint64_t>(GetRandomNumber(0, 0xFFFF));
+        }
+    }
+    CNerekuEngine engine;
+    MadeLevel made;
+    if (!MakeLevel(engine, options, made)) {
+        Complain("no level " + std::string(options.gradeWanted ? "of grade " : "") +
+                 (options.gradeWanted ? GradeName(options.grade) : "") +
+                 " with one solution within these bounds after " + std::to_string(made.attempts) +
+                 " attempts");
+        return kExitNoLevel;
+    }
+    if (made.timedOut > 0) {
+        Complain("note: " + std::to_string(made.timedOut) +
+                 " attempt(s) ran out of time and were given up; a faster machine may make "
+                 "another level from this seed");
+    }
+    if (!WriteLevel(engine, line.file)) {
+        return kExitFile;
+    }
+    Print(GradeLines(made.report) + CountLines(engine) + "seed: " + std::to_string(made.seed) +
+          "\nattempts: " + std::to_string(made.attempts) + "\n");
+    return FinishOutput();
+}
+
+int GradeCommand(const CommandLine& line) {
+    CNerekuEngine engine;
+    if (!ReadLevel(engine, line.file)) {
+        return kExitFile;
+    }
+    // The level's numbers and signs are the puzzle; struck candidates are a
+    // player's notes, and may be wrong.
+    for (Square& square : engine.squares) {
+        if (square.number == 0) {
+            MakeEmptySquare(square);
+        } else {
+            SetSquareToDigit(square, square.number);
+        }
+    }
+    const int found = std::min(engine.SolveLevel_FindSolutions(), CNerekuEngine::kSolutionLimit);
+    if (found != 1) {
+        Print("grade: none\nsolutions: " + std::to_string(found) +
+              (found == CNerekuEngine::kSolutionLimit ? " or more" : "") + "\n" +
+              CountLines(engine));
+        return FinishOutput();
+    }
+    Square solution[kSquareCount];
+    std::memcpy(solution, engine.solutions.GetValue(0, 0), kSquareImageSize);
+    const GradeReport report = GradeLevel(engine.squares, engine.edgeMasks, solution);
+    if (!report.solved) {
+        Complain("'" + line.file + "': the techniques went astray; please report this level");
+        return kExitNoLevel;
+    }
+    Print(GradeLines(report) + CountLines(engine));
+    return FinishOutput();
 }
