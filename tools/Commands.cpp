@@ -88,14 +88,16 @@ void Print(const std::string& text) {
 int CountSigns(const CNerekuEngine& engine) {
     int count = 0;
     for (int i = 0; i < kSquareCount; ++i) {
-        const EdgeMask mask = engine.edgeMasks[i] & SignBitsInsideBlock(i);
         for (int d : {kRight, kDown}) { // each pair once, from its upper or left square
             const SignDirection& direction = kSignDirections[d];
+            const EdgeMask pair = direction.smaller | direction.greater;
+            if ((SignBitsInsideBlock(i) & pair) == 0) {
+                continue; // the neighbour lies in another block, or off the board
+            }
             const SignDirection& back = kSignDirections[(d + 2) % 4];
-            const EdgeMask there = engine.edgeMasks[i + direction.offset];
-            const bool here = (mask & (direction.smaller | direction.greater)) != 0;
-            const bool mirrored = (there & SignBitsInsideBlock(i + direction.offset) &
-                                   (back.smaller | back.greater)) != 0;
+            const bool here = (engine.edgeMasks[i] & pair) != 0;
+            const bool mirrored =
+                (engine.edgeMasks[i + direction.offset] & (back.smaller | back.greater)) != 0;
             count += here || mirrored;
         }
     }
