@@ -3,6 +3,7 @@
 #include "Commands.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -73,8 +74,10 @@ bool WriteLevel(CNerekuEngine& engine, const std::string& file) {
 // Everything printed must reach stdout; a full disk or a closed pipe is
 // reported rather than passed over.
 int FinishOutput() {
+    errno = 0;
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        Complain("cannot write the output");
+        Complain(std::string("cannot write the output") +
+                 (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()));
         return kExitFile;
     }
     return kExitOk;
