@@ -3,6 +3,7 @@
 // so that a file whose name starts with '-' can still be named.
 #include "CommandLine.h"
 
+#include <cctype>
 #include <charconv>
 #include <climits>
 #include <cstring>
@@ -21,12 +22,31 @@ bool ParseNumber(const std::string& text, uint64_t maximum, uint64_t& value) {
     return result.ec == std::errc() && result.ptr == end && value <= maximum;
 }
 
+// An option with a number from 0 to `maximum`, or, when `words` is set, one
+// of those words (in any case), whose place in the list becomes the value.
 struct Option {
     const char* name;
     uint64_t maximum;
+    const std::vector<std::string>* words = nullptr;
     uint64_t value = 0;
     bool given = false;
 };
+
+const std::vector<std::string> kGradeWords = {"easy", "medium", "hard"};
+
+bool ParseWord(const std::string& text, const std::vector<std::string>& words, uint64_t& value) {
+    for (size_t k = 0; k < words.size(); ++k) {
+        bool same = text.size() == words[k].size();
+        for (size_t c = 0; same && c < text.size(); ++c) {
+            same = std::tolower(static_cast<unsigned char>(text[c])) == words[k][c];
+        }
+        if (same) {
+            value = k;
+            return true;
+        }
+    }
+    return false;
+}
 
 // Splits the arguments after the command into options and plain words, and
 // checks each option's number.
@@ -65,10 +85,19 @@ bool ReadArguments(const std::vector<std::string>& arguments, std::vector<Option
         } else if (i + 1 < arguments.size()) {
             number = arguments[++i];
         } else {
-            problem = name + " needs a number";
+            problem = name + (option->words ? " needs a word" : " needs a number");
             return false;
         }
-        if (!ParseNumber(number, option->maximum, option->value)) {
+        if (option->words) {
+            if (!ParseWord(number, *option->words, option->value)) {
+                std::string list;
+                for (const std::string& word : *option->words) {
+                    list += (list.empty() ? "" : ", ") + word;
+                }
+                problem = name + " takes one of " + list + ", not '" + number + "'";
+                return false;
+            }
+        } else if (!ParseNumber(number, option->maximum, option->value)) {
             problem = name + " takes a whole number from 0 to " + std::to_string(option->maximum) +
                       ", not '" + number + "'";
             return false;
@@ -105,6 +134,14 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
         line.command = ToolCommand::Generate;
         options.push_back({"--count", 81});
         options.push_back({"--seed", UINT64_MAX});
+    } else if (command == "make") {
+        line.command = ToolCommand::Make;
+        options.push_back({"--givens", 81});
+        options.push_back({"--signs", 108});
+        options.push_back({"--grade", 0, &kGradeWords});
+        options.push_back({"--seed", UINT64_MAX});
+    } else if (command == "grade") {
+        line.command = ToolCommand::Grade;
     } else {
         problem = "unknown command '" + command + "'";
         return false;
@@ -131,6 +168,13 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
         line.seeded = options[1].given;
         line.seed = options[1].value;
     }
+    if (line.command == ToolCommand::Make) {
+        line.givens = options[0].given ? static_cast<int>(options[0].value) : -1;
+        line.signs = options[1].given ? static_cast<int>(options[1].value) : -1;
+        line.grade = options[2].given ? static_cast<int>(options[2].value) : -1;
+        line.seeded = options[3].given;
+        line.seed = options[3].value;
+    }
     return true;
 }
 
@@ -138,5 +182,7 @@ const char* UsageText() {
     return "usage: nereku solve FILE.lvl [--limit N]\n"
            "       nereku show FILE.lvl\n"
            "       nereku generate --count N [--seed S] FILE.lvl\n"
+           "       nereku make [--givens N] [--signs N] [--grade G] [--seed S] FILE.lvl\n"
+           "       nereku grade FILE.lvl\n"
            "       nereku --help\n";
 }

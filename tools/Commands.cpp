@@ -2,12 +2,16 @@
 // search, the level file and the random grid are the ones the window uses.
 #include "Commands.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "BoardText.h"
 #include "CNerekuEngine.h"
+#include "Grader.h"
+#include "LevelMaker.h"
 #include "corvane/Files.h"
 #include "corvane/Numbers.h"
 
@@ -24,7 +28,11 @@ std::string ReadProblem(GridFileError error, const std::wstring& path) {
     }
     switch (error) {
     case GridFileError::CannotOpen:
-        return FileExists(path.c_str()) ? "it cannot be opened" : "no such file";
+        if (FileExists(path.c_str())) {
+            const std::string reason = LastFileError();
+            return reason.empty() ? "it cannot be opened" : "it cannot be opened: " + reason;
+        }
+        return "no such file";
     case GridFileError::TooShort:
         return "too short: fewer than 972 bytes";
     case GridFileError::OutOfRange:
@@ -47,14 +55,82 @@ bool ReadLevel(CNerekuEngine& engine, const std::string& file) {
     return false;
 }
 
+// Writes the engine's board as the level named on the command line; complains
+// on stderr, with the system's reason, when that fails.
+bool WriteLevel(CNerekuEngine& engine, const std::string& file) {
+    const std::wstring path = WidenPath(file.c_str());
+    if (engine.WriteLevelFile(path.c_str())) {
+        return true;
+    }
+    const std::string reason = LastFileError();
+    // A folder in the way gets plain words: the systems' own ("Is a
+    // directory", "Access is denied") hide what happened.
+    Complain("cannot write '" + file + "': " +
+             (DirectoryExists(path.c_str()) ? "it is a folder"
+                                            : (reason.empty() ? "it cannot be written" : reason)));
+    return false;
+}
+
 // Everything printed must reach stdout; a full disk or a closed pipe is
 // reported rather than passed over.
 int FinishOutput() {
+    errno = 0;
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        Complain("cannot write the output");
+        Complain(std::string("cannot write the output") +
+                 (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()));
         return kExitFile;
     }
     return kExitOk;
+}
+
+void Print(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+// The signs on the board, each counted once whichever of its halves stand.
+int CountSigns(const CNerekuEngine& engine) {
+    int count = 0;
+    for (int i = 0; i < kSquareCount; ++i) {
+        for (int d : {kRight, kDown}) { // each pair once, from its upper or left square
+            const SignDirection& direction = kSignDirections[d];
+            const EdgeMask pair = direction.smaller | direction.greater;
+            if ((SignBitsInsideBlock(i) & pair) == 0) {
+                continue; // the neighbour lies in another block, or off the board
+            }
+            const SignDirection& back = kSignDirections[(d + 2) % 4];
+            const bool here = (engine.edgeMasks[i] & pair) != 0;
+            const bool mirrored =
+                (engine.edgeMasks[i + direction.offset] & (back.smaller | back.greater)) != 0;
+            count += here || mirrored;
+        }
+    }
+    return count;
+}
+
+int CountNumbers(const CNerekuEngine& engine) {
+    int count = 0;
+    for (const Square& square : engine.squares) {
+        count += square.number != 0;
+    }
+    return count;
+}
+
+// The lines that describe a graded level; see the tool's help.
+std::string GradeLines(const GradeReport& report) {
+    std::string techniques;
+    for (int t = 0; t < kTechniqueCount; ++t) {
+        if (report.uses[t] > 0) {
+            techniques += std::string(techniques.empty() ? "" : ", ") + TechniqueName(t) + " " +
+                          std::to_string(report.uses[t]);
+        }
+    }
+    return std::string("grade: ") + GradeName(report.grade) +
+           "\nsolutions: 1\ntechniques: " + techniques + "\n";
+}
+
+std::string CountLines(const CNerekuEngine& engine) {
+    return "givens: " + std::to_string(CountNumbers(engine)) +
+           "\nsigns: " + std::to_string(CountSigns(engine)) + "\n";
 }
 
 } // namespace
@@ -96,12 +172,74 @@ int GenerateCommand(const CommandLine& line) {
         Complain("the random grid could not be made");
         return kExitFile;
     }
-    const std::wstring path = WidenPath(line.file.c_str());
-    if (!engine.WriteLevelFile(path.c_str())) {
-        Complain("cannot write '" + line.file + "': " +
-                 (DirectoryExists(path.c_str()) ? "it is a folder"
-                                                : "its folder is missing or not writable"));
+    return WriteLevel(engine, line.file) ? kExitOk : kExitFile;
+}
+
+int MakeCommand(const CommandLine& line) {
+    MakeOptions options;
+    options.maxGivens = line.givens >= 0 ? line.givens : kDefaultMaxGivens;
+    options.maxSigns = line.signs >= 0 ? line.signs : kDefaultMaxSigns;
+    options.gradeWanted = line.grade >= 0;
+    options.grade = static_cast<Grade>(std::max(line.grade, 0));
+    if (line.seeded) {
+        options.seed = line.seed;
+    } else {
+        // A seed of our own, printed, so that a level worth keeping can be
+        // made again.
+        for (int part = 0; part < 4; ++part) {
+            options.seed = (options.seed << 16) | static_cast<uint64_t>(GetRandomNumber(0, 0xFFFF));
+        }
+    }
+    CNerekuEngine engine;
+    MadeLevel made;
+    if (!MakeLevel(engine, options, made)) {
+        Complain("no level " + std::string(options.gradeWanted ? "of grade " : "") +
+                 (options.gradeWanted ? GradeName(options.grade) : "") +
+                 " with one solution within these bounds after " + std::to_string(made.attempts) +
+                 " attempts");
+        return kExitNoLevel;
+    }
+    if (made.timedOut > 0) {
+        Complain("note: " + std::to_string(made.timedOut) +
+                 " attempt(s) ran out of time and were given up; a faster machine may make "
+                 "another level from this seed");
+    }
+    if (!WriteLevel(engine, line.file)) {
         return kExitFile;
     }
-    return kExitOk;
+    Print(GradeLines(made.report) + CountLines(engine) + "seed: " + std::to_string(made.seed) +
+          "\nattempts: " + std::to_string(made.attempts) + "\n");
+    return FinishOutput();
+}
+
+int GradeCommand(const CommandLine& line) {
+    CNerekuEngine engine;
+    if (!ReadLevel(engine, line.file)) {
+        return kExitFile;
+    }
+    // The level's numbers and signs are the puzzle; struck candidates are a
+    // player's notes, and may be wrong.
+    for (Square& square : engine.squares) {
+        if (square.number == 0) {
+            MakeEmptySquare(square);
+        } else {
+            SetSquareToDigit(square, square.number);
+        }
+    }
+    const int found = std::min(engine.SolveLevel_FindSolutions(), CNerekuEngine::kSolutionLimit);
+    if (found != 1) {
+        Print("grade: none\nsolutions: " + std::to_string(found) +
+              (found == CNerekuEngine::kSolutionLimit ? " or more" : "") + "\n" +
+              CountLines(engine));
+        return FinishOutput();
+    }
+    Square solution[kSquareCount];
+    std::memcpy(solution, engine.solutions.GetValue(0, 0), kSquareImageSize);
+    const GradeReport report = GradeLevel(engine.squares, engine.edgeMasks, solution);
+    if (!report.solved) {
+        Complain("'" + line.file + "': the techniques went astray; please report this level");
+        return kExitNoLevel;
+    }
+    Print(GradeLines(report) + CountLines(engine));
+    return FinishOutput();
 }

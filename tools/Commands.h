@@ -14,3 +14,11 @@ int ShowCommand(const CommandLine& line);
 // Makes a random plain sudoku with the requested number of givens and writes
 // it as a level file.
 int GenerateCommand(const CommandLine& line);
+
+// Makes a level with signs and exactly one solution, within the bounds and of
+// the grade asked for, and writes it.
+int MakeCommand(const CommandLine& line);
+
+// Prints how hard a level with one solution is and which techniques it
+// needs; for any other level, how many solutions it has.
+int GradeCommand(const CommandLine& line);

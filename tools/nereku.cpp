@@ -3,9 +3,11 @@
 //   nereku solve FILE.lvl [--limit N]    every solution, one line of 81 digits each
 //   nereku show FILE.lvl                 the level as text, with its signs
 //   nereku generate --count N [--seed S] FILE.lvl
+//   nereku make [--givens N] [--signs N] [--grade G] [--seed S] FILE.lvl
+//   nereku grade FILE.lvl                how hard, and which techniques it needs
 //
 // Exit codes: 0 done (a level without solutions included), 1 bad arguments,
-// 2 a file that cannot be read or written.
+// 2 a file that cannot be read or written, 3 no level made within the bounds.
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -25,8 +27,30 @@ void PrintHelp() {
                "            smaller square)\n"
                "  generate  writes a random plain sudoku with N givens (0 to 81) taken from\n"
                "            one solution; --seed S makes the level repeatable\n"
+               "  make      writes a level with signs and exactly one solution: signs and\n"
+               "            givens that agree with a random grid are added until the\n"
+               "            solution is unique, then every one that is not needed goes,\n"
+               "            givens before signs. --signs N allows at most N signs (0 to\n"
+               "            108, default 8), --givens N at most N givens (0 to 81, default\n"
+               "            81); --grade easy|medium|hard tries the next seed until the\n"
+               "            level has that grade; --seed S makes it repeatable. Prints the\n"
+               "            lines of grade, then 'seed: S' (the seed that made this level at\n"
+               "            its first attempt) and 'attempts: N'\n"
+               "  grade     prints how hard a level with one solution is for a person:\n"
+               "              grade: Easy|Medium|Hard\n"
+               "              solutions: 1\n"
+               "              techniques: naked single 40, hidden single 12, ...\n"
+               "              givens: N\n"
+               "              signs: N\n"
+               "            the techniques each with how often they were needed, easiest\n"
+               "            first. Easy needs only naked and hidden singles and signs next\n"
+               "            to settled squares; Medium adds sign chains, locked candidates\n"
+               "            and naked and hidden pairs; Hard needs more (triples, quads,\n"
+               "            x-wing, swordfish or trial). Any other level prints 'grade: none'\n"
+               "            and 'solutions: N' (0, 2 to 99, or '100 or more')\n"
                "\n"
-               "exit codes: 0 done, 1 bad arguments, 2 a file that cannot be read or written\n",
+               "exit codes: 0 done, 1 bad arguments, 2 a file that cannot be read or written,\n"
+               "            3 make found no level within the bounds\n",
                stdout);
 }
 
@@ -44,6 +68,10 @@ int Run(int argc, const char* const* argv) {
         return ShowCommand(line);
     case ToolCommand::Generate:
         return GenerateCommand(line);
+    case ToolCommand::Make:
+        return MakeCommand(line);
+    case ToolCommand::Grade:
+        return GradeCommand(line);
     case ToolCommand::Help:
         break;
     }

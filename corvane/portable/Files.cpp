@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -179,6 +180,28 @@ std::string NarrowPath(const wchar_t* path) {
 
 namespace {
 
+// The reason for the last failure, kept per thread like errno itself.
+thread_local std::string lastFileError;
+
+// Keeps the system's message, less the full stop and line break that
+// Windows ends its messages with, so that every platform reads alike.
+void NoteError(std::string message) {
+    while (!message.empty() && std::strchr(".\r\n ", message.back()) != nullptr) {
+        message.pop_back();
+    }
+    lastFileError = message.empty() ? "unknown error" : message;
+}
+
+void NoteErrno(int code) {
+    NoteError(std::strerror(code));
+}
+
+// errno after a call that reported failure; a C library that failed without
+// saying why still gets a reason.
+int FailureErrno() {
+    return errno != 0 ? errno : EIO;
+}
+
 #ifdef _WIN32
 using NativePath = std::wstring;
 
@@ -214,9 +237,26 @@ void RemoveNativeFile(const NativePath& path) {
     _wremove(path.c_str());
 }
 
+void NoteWindowsError(DWORD code) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    if (length == 0 || text == nullptr) {
+        NoteError("system error " + std::to_string(code));
+        return;
+    }
+    const std::string message = NarrowPath(text);
+    LocalFree(text);
+    NoteError(message);
+}
+
 bool MoveIntoPlace(const NativePath& from, const NativePath& to) {
-    return MoveFileExW(from.c_str(), to.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return true;
+    }
+    NoteWindowsError(GetLastError());
+    return false;
 }
 #else
 using NativePath = std::string;
@@ -254,7 +294,11 @@ void RemoveNativeFile(const NativePath& path) {
 }
 
 bool MoveIntoPlace(const NativePath& from, const NativePath& to) {
-    return std::rename(from.c_str(), to.c_str()) == 0;
+    if (std::rename(from.c_str(), to.c_str()) == 0) {
+        return true;
+    }
+    NoteErrno(FailureErrno());
+    return false;
 }
 #endif
 
@@ -271,49 +315,71 @@ FILE* CreateTemporaryFile(const NativePath& target, NativePath& temporary) {
             if (errno == EEXIST) {
                 continue;
             }
+            NoteErrno(FailureErrno());
             return nullptr;
         }
         FILE* file = FileFromDescriptor(descriptor);
         if (file == nullptr) {
+            NoteErrno(FailureErrno());
             CloseDescriptor(descriptor);
             RemoveNativeFile(temporary);
         }
         return file;
     }
+    NoteErrno(EEXIST);
     return nullptr;
 }
 
 } // namespace
 
 FILE* OpenFile(const wchar_t* path, const wchar_t* mode) {
+    lastFileError.clear();
     if (path == nullptr || mode == nullptr) {
+        NoteErrno(EINVAL);
         return nullptr;
     }
+    errno = 0;
 #ifdef _WIN32
-    return _wfopen(path, mode);
+    FILE* file = _wfopen(path, mode);
 #else
-    return std::fopen(NarrowPath(path).c_str(), NarrowPath(mode).c_str());
+    FILE* file = std::fopen(NarrowPath(path).c_str(), NarrowPath(mode).c_str());
 #endif
+    if (file == nullptr) {
+        NoteErrno(FailureErrno());
+    }
+    return file;
 }
 
 bool WriteFileAtomically(const wchar_t* path, const void* data, size_t size) {
+    lastFileError.clear();
     if (path == nullptr || *path == L'\0' || (data == nullptr && size != 0)) {
+        NoteErrno(EINVAL);
         return false;
     }
     const NativePath target = ToNativePath(path);
     NativePath temporary;
+    errno = 0;
     FILE* file = CreateTemporaryFile(target, temporary);
     if (file == nullptr) {
         return false;
     }
     // Written, flushed and on the disk before it may take the old file's place;
-    // the close is checked too, since a full disk may only show there.
-    bool written = size == 0 || std::fwrite(data, 1, size, file) == size;
-    written = written && std::fflush(file) == 0;
-    written = written && SyncToDisk(file);
-    const bool closed = std::fclose(file) == 0;
-    if (written && closed && MoveIntoPlace(temporary, target)) {
+    // the close is checked too, since a full disk may only show there. The
+    // first failure is the one worth reporting.
+    int failure = 0;
+    if (size != 0 && std::fwrite(data, 1, size, file) != size) {
+        failure = FailureErrno();
+    } else if (std::fflush(file) != 0 || !SyncToDisk(file)) {
+        failure = FailureErrno();
+    }
+    if (std::fclose(file) != 0 && failure == 0) {
+        failure = FailureErrno();
+    }
+    if (failure == 0 && MoveIntoPlace(temporary, target)) {
         return true;
+    }
+    if (failure != 0) {
+        NoteErrno(failure);
     }
     RemoveNativeFile(temporary);
     return false;
@@ -349,4 +415,8 @@ bool FileExists(const wchar_t* path) {
 
 bool DirectoryExists(const wchar_t* path) {
     return PathKind(path) == 1;
+}
+
+std::string LastFileError() {
+    return lastFileError;
 }

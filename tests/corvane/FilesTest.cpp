@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <set>
@@ -96,18 +98,26 @@ TEST_F(Files, AtomicWriteCreatesAndReplacesWhole) {
 
 // A missing folder, a target that cannot be replaced (a folder, which stops
 // even an administrator) and a write that fails halfway (the file size limit,
-// which binds root too): the target stays as it was, and no temporary file is
-// left behind.
+// which binds root too): the target stays as it was, no temporary file is
+// left behind, and each failure keeps the system's reason.
 TEST_F(Files, FailedWriteLeavesTargetAndNoTemporary) {
     const std::wstring missing = PathOf(fs::path("Missing") / "Easy.lvl");
     EXPECT_FALSE(Write(missing, "data"));
+#ifndef _WIN32
+    EXPECT_EQ(LastFileError(), std::strerror(ENOENT));
+#endif
     EXPECT_FALSE(FileExists(missing.c_str()) || DirectoryExists(missing.c_str()));
     EXPECT_EQ(OpenFile(missing.c_str(), L"rb"), nullptr);
+    EXPECT_NE(LastFileError(), "");
 
     fs::create_directory(folder / "Levels");
     const std::wstring kept = PathOf(fs::path("Levels") / "Kept.lvl");
     ASSERT_TRUE(Write(kept, "kept"));
+    EXPECT_EQ(LastFileError(), "");
     EXPECT_FALSE(Write(PathOf("Levels"), "new"));
+    const std::string intoFolder = LastFileError();
+    EXPECT_NE(intoFolder, "");
+    EXPECT_NE(intoFolder.back(), '.') << "no full stop, no line break";
     EXPECT_TRUE(DirectoryExists(PathOf("Levels").c_str()));
     EXPECT_EQ(ReadAll(kept), "kept");
     EXPECT_EQ(Contents(), Names{L"Levels"});
@@ -122,6 +132,7 @@ TEST_F(Files, FailedWriteLeavesTargetAndNoTemporary) {
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_FALSE(written);
+    EXPECT_EQ(LastFileError(), std::strerror(EFBIG));
     EXPECT_EQ(ReadAll(kept), "kept");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder / "Levels"), fs::directory_iterator()),
               1);

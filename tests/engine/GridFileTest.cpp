@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -204,6 +205,7 @@ TEST_F(GridFile, AFailedWriteKeepsThePreviousFile) {
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_FALSE(written) << "a truncated file is never reported as saved";
+    EXPECT_EQ(LastFileError(), std::strerror(EFBIG)) << "the reason reaches the caller";
 #endif
     EXPECT_EQ(ReadBytes("level.lvl"), before);
     EXPECT_EQ(FilesInFolder(), 1u) << "no temporary file is left behind";

@@ -1,9 +1,16 @@
 // nereku generate: random plain sudokus written as level files.
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include <gtest/gtest.h>
 
 #include "ToolRunner.h"
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -66,9 +73,27 @@ TEST(GenerateCommand, CountsFromNoneToAll) {
     PlainLevelDigits(path, 20);
 }
 
-TEST(GenerateCommand, UnwritablePathIsNamed) {
+// The complaint gives the system's reason. A disk that fills up during the
+// write is played by the file size limit, which the tool inherits (with
+// SIGXFSZ ignored, so that the write fails rather than kills it): the old file
+// stays.
+TEST(GenerateCommand, UnwritablePathIsNamedWithTheReason) {
     TempFolder folder;
     const std::string inMissingFolder = folder.File("no-such-folder") + "/level.lvl";
-    ExpectFileRefused(Generate("30", "7", inMissingFolder), inMissingFolder, "not writable");
+    ExpectFileRefused(Generate("30", "7", inMissingFolder), inMissingFolder, std::strerror(ENOENT));
     ExpectFileRefused(Generate("30", "7", folder.File("")), folder.File(""), "folder");
+#ifndef _WIN32
+    const std::string path = folder.Write("level.lvl", "old");
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 500;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const ToolResult full = Generate("30", "7", path);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    ExpectFileRefused(full, path, std::strerror(EFBIG));
+    EXPECT_EQ(ReadFile(path), "old");
+#endif
 }

@@ -65,13 +65,32 @@ TEST(ReadErrors, LongFilesAndUnusualNamesAreRead) {
 // Each bad case is the arguments joined by single blanks ("--count  a.lvl":
 // an empty count).
 TEST(Arguments, BadArgumentsShowTheUsageAndHelpGoesToStdout) {
-    for (const char* arguments :
-         {"", "solvee a.lvl", "solve", "solve a.lvl b.lvl", "solve a.lvl --limit",
-          "solve a.lvl --limit x", "solve a.lvl --limit -1", "solve a.lvl --limit +5",
-          "solve a.lvl --limit 5x", "solve a.lvl --limit 99999999999",
-          "solve a.lvl --limit 1 --limit 2", "show a.lvl --limit 3", "generate a.lvl",
-          "generate --count 82 a.lvl", "generate --count  a.lvl",
-          "generate --count 30 --seed -7 a.lvl", "--help solve"}) {
+    for (const char* arguments : {"",
+                                  "solvee a.lvl",
+                                  "solve",
+                                  "solve a.lvl b.lvl",
+                                  "solve a.lvl --limit",
+                                  "solve a.lvl --limit x",
+                                  "solve a.lvl --limit -1",
+                                  "solve a.lvl --limit +5",
+                                  "solve a.lvl --limit 5x",
+                                  "solve a.lvl --limit 99999999999",
+                                  "solve a.lvl --limit 1 --limit 2",
+                                  "show a.lvl --limit 3",
+                                  "generate a.lvl",
+                                  "generate --count 82 a.lvl",
+                                  "generate --count  a.lvl",
+                                  "generate --count 30 --seed -7 a.lvl",
+                                  "--help solve",
+                                  "make",
+                                  "make --signs 109 a.lvl",
+                                  "make --givens 82 a.lvl",
+                                  "make --grade extreme a.lvl",
+                                  "make --grade a.lvl",
+                                  "make --grade 1 a.lvl",
+                                  "grade",
+                                  "grade a.lvl --seed 1",
+                                  "grade a.lvl b.lvl"}) {
         const ToolResult result = RunTool(Lines(arguments, ' '));
         EXPECT_EQ(result.exitCode, 1) << arguments;
         EXPECT_EQ(result.out, "");
@@ -83,4 +102,7 @@ TEST(Arguments, BadArgumentsShowTheUsageAndHelpGoesToStdout) {
     EXPECT_EQ(help.err, "");
     EXPECT_NE(help.out.find("usage: nereku solve FILE.lvl [--limit N]"), std::string::npos);
     EXPECT_NE(help.out.find("nereku generate --count N [--seed S] FILE.lvl"), std::string::npos);
+    EXPECT_NE(help.out.find("nereku make [--givens N] [--signs N] [--grade G] [--seed S] FILE.lvl"),
+              std::string::npos);
+    EXPECT_NE(help.out.find("nereku grade FILE.lvl"), std::string::npos);
 }

@@ -19,6 +19,13 @@ FILE* OpenFile(const wchar_t* path, const wchar_t* mode);
 // file ("<path>.<process>-<n>.tmp") is removed again then.
 bool WriteFileAtomically(const wchar_t* path, const void* data, size_t size);
 
+// Why the last call of OpenFile or WriteFileAtomically on this thread failed,
+// in the system's words ("No space left on device", "Access is denied"), as
+// UTF-8 without a final full stop or line break; empty when that call
+// succeeded. Callers that only report "cannot write" can name the cause
+// without every signature above growing an out-parameter.
+std::string LastFileError();
+
 // FileExists is true for anything but a directory, DirectoryExists for a
 // directory only; both false for a null or empty path.
 bool FileExists(const wchar_t* path);

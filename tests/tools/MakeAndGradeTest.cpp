@@ -1,0 +1,221 @@
+// nereku make and nereku grade on real level files.
+#include <algorithm>
+#include <fstream>
+#include <map>
+
+#include <gtest/gtest.h>
+
+#include "ToolRunner.h"
+
+namespace {
+
+// A correct sudoku, and one of its rectangles that can swap: rows 4 and 7 hold
+// 3 and 6 in columns 6 and 7, crosswise, in two blocks. Without those four
+// squares the grid has two solutions; a sign can settle which.
+const std::string kGrid = "123456789456789123789123456231674895875912364"
+                          "694538217317265948542897631968341572";
+constexpr int kRectangle[] = {42, 43, 69, 70};
+
+std::string WithoutRectangle() {
+    std::string digits = kGrid;
+    for (int square : kRectangle) {
+        digits[static_cast<size_t>(square)] = '.';
+    }
+    return digits;
+}
+
+// The key-value lines of the tool's report, in order.
+std::vector<std::pair<std::string, std::string>> Fields(const std::string& out) {
+    std::vector<std::pair<std::string, std::string>> fields;
+    for (const std::string& line : Lines(out)) {
+        const size_t colon = line.find(": ");
+        fields.emplace_back(line.substr(0, colon),
+                            colon == std::string::npos ? "" : line.substr(colon + 2));
+    }
+    return fields;
+}
+
+std::string Field(const std::string& out, const std::string& key) {
+    for (const auto& [name, value] : Fields(out)) {
+        if (name == key) {
+            return value;
+        }
+    }
+    return "<missing>";
+}
+
+// The clues of a level file: its givens as 81 characters ('.' empty) and its
+// signs, after checking that the file is a clean level: 972 bytes, every
+// number a given with only its own candidate, every empty square open to all
+// nine, every sign inside a block and stored in both halves.
+struct Clues {
+    std::string digits;
+    std::vector<Sign> signs;
+};
+
+Clues ReadClues(const std::string& path) {
+    const std::string level = ReadFile(path);
+    Clues clues;
+    EXPECT_EQ(level.size(), kGridFileSize) << path;
+    if (level.size() != kGridFileSize) {
+        return clues;
+    }
+    for (int square = 0; square < kSquareCount; ++square) {
+        const char number = level[NumberOffset(square)];
+        clues.digits += number == 0 ? '.' : static_cast<char>('0' + number);
+    }
+    EXPECT_EQ(level.substr(kMaskImageSize), LevelImage(clues.digits).substr(kMaskImageSize));
+    std::string masks(kMaskImageSize, '\0');
+    for (int square = 0; square < kSquareCount; ++square) {
+        const auto mask = static_cast<EdgeMask>(level[static_cast<size_t>(square)]);
+        EXPECT_EQ(mask & ~SignBitsInsideBlock(square), 0) << "square " << square;
+        for (const SignDirection& direction : kSignDirections) {
+            if (mask & direction.smaller) {
+                clues.signs.push_back({square, square + direction.offset});
+            }
+        }
+    }
+    std::string mirrored = LevelImage(clues.digits);
+    for (const Sign& sign : clues.signs) {
+        PlaceSign(mirrored, sign);
+    }
+    EXPECT_EQ(level, mirrored) << "each sign in both halves, and nothing else";
+    return clues;
+}
+
+std::string LevelOf(const Clues& clues) {
+    std::string level = LevelImage(clues.digits);
+    for (const Sign& sign : clues.signs) {
+        PlaceSign(level, sign);
+    }
+    return level;
+}
+
+} // namespace
+
+// The rectangle decided by one sign: against a settled neighbour (its 5
+// below puts the 6 above it) is easy; between two open squares of the
+// rectangle it takes a bound from the neighbour's range. Without a sign, and
+// with givens that clash, there is no one solution to grade.
+TEST(GradeCommand, TechniquesDecideTheGrade) {
+    TempFolder folder;
+    std::string settled = LevelImage(WithoutRectangle());
+    PlaceSign(settled, {78, 69});
+    std::string chained = LevelImage(WithoutRectangle());
+    PlaceSign(chained, {42, 43});
+    std::string clash = kGrid;
+    clash[0] = clash[1];
+    const std::map<std::string, std::string> expected = {
+        {settled, "grade: Easy\nsolutions: 1\ntechniques: naked single 4, settled sign 1\n"
+                  "givens: 77\nsigns: 1\n"},
+        {chained, "grade: Medium\nsolutions: 1\ntechniques: naked single 4, sign chain 1\n"
+                  "givens: 77\nsigns: 1\n"},
+        {LevelImage(WithoutRectangle()), "grade: none\nsolutions: 2\ngivens: 77\nsigns: 0\n"},
+        {LevelImage(clash), "grade: none\nsolutions: 0\ngivens: 81\nsigns: 0\n"},
+        {LevelImage(std::string(81, '.')),
+         "grade: none\nsolutions: 100 or more\ngivens: 0\nsigns: 0\n"},
+    };
+    for (const auto& [level, report] : expected) {
+        const ToolResult result = RunTool({"grade", folder.Write("level.lvl", level)});
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(result.err, "");
+        EXPECT_EQ(result.out, report);
+    }
+
+    // A well-known hard plain sudoku: the easy and medium techniques stall.
+    const ToolResult hard = RunTool(
+        {"grade", folder.Write("hard.lvl", LevelImage("1....7.9..3..2...8..96..5....53..9...1..8..."
+                                                      "26....4...3......1..4......7..7...3.."))});
+    EXPECT_EQ(Field(hard.out, "grade"), "Hard");
+    EXPECT_NE(Field(hard.out, "techniques").find("trial "), std::string::npos) << hard.out;
+}
+
+// A made level: the same seed makes it again, byte for byte; it keeps to its
+// bounds and has one solution, which keeps its givens and signs; no clue can
+// go without a second solution appearing; and grade reports it as make did.
+TEST(MakeCommand, OneSolutionNoSpareClueSameSeedSameLevel) {
+    TempFolder folder;
+    const std::string path = folder.File("made.lvl");
+    const ToolResult made = RunTool({"make", "--signs", "6", "--seed", "11", path});
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_EQ(made.err, "");
+    const auto fields = Fields(made.out);
+    const std::vector<std::string> keys = {"grade", "solutions", "techniques", "givens",
+                                           "signs", "seed",      "attempts"};
+    ASSERT_EQ(fields.size(), keys.size()) << made.out;
+    for (size_t k = 0; k < keys.size(); ++k) {
+        EXPECT_EQ(fields[k].first, keys[k]);
+    }
+    const Clues clues = ReadClues(path);
+    EXPECT_LE(clues.signs.size(), 6u);
+    EXPECT_EQ(Field(made.out, "signs"), std::to_string(clues.signs.size()));
+    EXPECT_EQ(Field(made.out, "givens"),
+              std::to_string(81 - std::count(clues.digits.begin(), clues.digits.end(), '.')));
+
+    const std::vector<std::string> solutions = Lines(RunTool({"solve", path}).out);
+    EXPECT_EQ(solutions.size(), 1u);
+    ExpectSolutions(solutions, clues.digits, clues.signs);
+
+    for (size_t k = 0; k < clues.digits.size() + clues.signs.size(); ++k) {
+        Clues fewer = clues;
+        if (k < clues.digits.size()) {
+            if (clues.digits[k] == '.') {
+                continue;
+            }
+            fewer.digits[k] = '.';
+        } else {
+            fewer.signs.erase(fewer.signs.begin() + static_cast<long>(k - clues.digits.size()));
+        }
+        const std::string spare = folder.Write("fewer.lvl", LevelOf(fewer));
+        EXPECT_GE(Lines(RunTool({"solve", spare, "--limit", "2"}).out).size(), 2u)
+            << "clue " << k << " is not needed";
+    }
+
+    const ToolResult graded = RunTool({"grade", path});
+    EXPECT_EQ(graded.out, made.out.substr(0, made.out.find("seed:")));
+
+    const std::string again = folder.File("again.lvl");
+    ASSERT_EQ(RunTool({"make", again, "--seed=11", "--signs=6"}).exitCode, 0);
+    EXPECT_EQ(ReadFile(again), ReadFile(path));
+    // The seed it reports makes the same level at the first attempt.
+    const ToolResult reported =
+        RunTool({"make", "--signs", "6", "--seed", Field(made.out, "seed"), again});
+    EXPECT_EQ(Field(reported.out, "attempts"), "1");
+    EXPECT_EQ(ReadFile(again), ReadFile(path));
+    ASSERT_EQ(RunTool({"make", "--signs", "6", "--seed", "12", again}).exitCode, 0);
+    EXPECT_NE(ReadFile(again), ReadFile(path));
+}
+
+// Each grade asked for is the grade that grade then finds; the bounds hold,
+// and bounds that allow no single solution end in exit code 3 and no file.
+TEST(MakeCommand, GradesAndBoundsAreKept) {
+    TempFolder folder;
+    const struct {
+        const char* grade;
+        const char* givens;
+        const char* signs;
+        const char* expected;
+    } cases[] = {{"easy", "81", "3", "Easy"},
+                 {"MEDIUM", "40", "10", "Medium"},
+                 {"hard", "30", "20", "Hard"}};
+    for (const auto& wanted : cases) {
+        SCOPED_TRACE(wanted.grade);
+        const std::string path = folder.File(std::string(wanted.grade) + ".lvl");
+        const ToolResult made = RunTool({"make", "--grade", wanted.grade, "--givens", wanted.givens,
+                                         "--signs", wanted.signs, "--seed", "3", path});
+        ASSERT_EQ(made.exitCode, 0) << made.err;
+        EXPECT_EQ(Field(made.out, "grade"), wanted.expected);
+        EXPECT_EQ(Field(RunTool({"grade", path}).out, "grade"), wanted.expected);
+        const Clues clues = ReadClues(path);
+        EXPECT_LE(81 - std::count(clues.digits.begin(), clues.digits.end(), '.'),
+                  std::stol(wanted.givens));
+        EXPECT_LE(clues.signs.size(), std::stoul(wanted.signs));
+    }
+
+    const std::string never = folder.File("never.lvl");
+    const ToolResult impossible = RunTool({"make", "--givens", "0", "--signs", "0", never});
+    EXPECT_EQ(impossible.exitCode, 3);
+    EXPECT_EQ(impossible.out, "");
+    EXPECT_NE(impossible.err.find("no level"), std::string::npos) << impossible.err;
+    EXPECT_FALSE(std::ifstream(never).good());
+}
