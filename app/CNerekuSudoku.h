@@ -76,6 +76,7 @@ public:
     struct Counters {
         long paintings = 0;    // compositions of the window
         long gridDrawings = 0; // DrawGrid calls
+        long drawGridMicroseconds = 0; // the last one, with the composition
         long mouseUps = 0;     // mouse button releases handled
         long commands = 0;     // button commands and level choices handled
     };

@@ -41,6 +41,8 @@ LRESULT CNerekuSudoku::OnProbe(WPARAM what) {
         return corvane::LiveUserObjects();
     case ProbeLevelHasEdges:
         return LevelHasEdges();
+    case ProbeDrawGridMicroseconds:
+        return counters.drawGridMicroseconds;
     case ProbeMouseUps:
         return counters.mouseUps;
     case ProbeCommands:

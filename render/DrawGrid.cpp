@@ -4,6 +4,8 @@
 // the window.
 #include <windows.h>
 
+#include <chrono>
+
 #include "Guarded.h"
 #include "app/CNerekuSudoku.h"
 #include "corvane/GdiObjects.h"
@@ -11,6 +13,7 @@
 #include "render/GridPainter.h"
 
 void CNerekuSudoku::DrawGrid() {
+    const auto started = std::chrono::steady_clock::now();
     NEREKU_GUARDED([&] {
         ++counters.gridDrawings;
         gridPicture.FreePicture();
@@ -32,4 +35,8 @@ void CNerekuSudoku::DrawGrid() {
     });
     SetControlPositions(-1, -1);
     OnEraseBackground();
+    counters.drawGridMicroseconds = static_cast<long>(
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() -
+                                                              started)
+            .count());
 }

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr UINT kTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP; // 0x125
-
 // The fonts' heights are fixed: they do not follow the square's size.
 GdiObject<HFONT> MakeFont(int height, bool underlined) {
     return GdiObject<HFONT>(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, underlined, FALSE,
@@ -15,10 +13,54 @@ GdiObject<HFONT> MakeFont(int height, bool underlined) {
                                         PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Verdana"));
 }
 
-void DrawCharacter(HDC dc, wchar_t character, RECT rect) {
-    wchar_t text[2] = {character, L'\0'};
-    DrawTextW(dc, text, 1, &rect, kTextFormat);
-}
+// One digit centred in a rectangle, without clipping, as DrawText places it
+// with DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP. The digits' sizes
+// are measured once per font, since a board draws several hundred of them.
+class DigitWriter {
+public:
+    explicit DigitWriter(HDC context) : dc(context) {}
+
+    // Selects `font` for the digits that follow.
+    void Use(HFONT font) {
+        SelectObject(dc, font);
+        for (Measured& measured : fonts) {
+            if (measured.font == font) {
+                current = &measured;
+                return;
+            }
+        }
+        Measured& measured = fonts[used++ % 3];
+        measured.font = font;
+        TEXTMETRICW metrics = {};
+        GetTextMetricsW(dc, &metrics);
+        measured.height = metrics.tmHeight;
+        for (int digit = 0; digit <= 9; ++digit) {
+            const wchar_t character = static_cast<wchar_t>(L'0' + digit);
+            SIZE size = {};
+            GetTextExtentPoint32W(dc, &character, 1, &size);
+            measured.width[digit] = size.cx;
+        }
+        current = &measured;
+    }
+
+    void Write(int digit, const RECT& rect) const {
+        const wchar_t character = static_cast<wchar_t>(L'0' + digit);
+        const int x = rect.left + (rect.right - rect.left - current->width[digit]) / 2;
+        const int y = rect.top + (rect.bottom - rect.top - current->height) / 2;
+        ExtTextOutW(dc, x, y, 0, nullptr, &character, 1, nullptr);
+    }
+
+private:
+    struct Measured {
+        HFONT font = nullptr;
+        int height = 0;
+        int width[10] = {};
+    };
+    HDC dc;
+    Measured fonts[3];
+    int used = 0;
+    const Measured* current = nullptr;
+};
 
 void DrawOutlines(HDC dc, const GridPaintJob& job) {
     for (int row = 0; row < 9; ++row) {
@@ -50,24 +92,25 @@ void DrawNumbers(HDC dc, const GridPaintJob& job) {
     const GdiObject<HFONT> numberFont = MakeFont(24, false);
     const GdiObject<HFONT> givenFont = MakeFont(24, true);
     const SelectedObject font(dc, candidateFont.Get());
+    DigitWriter writer(dc);
     const int s = job.squareSize;
     for (int row = 0; row < 9; ++row) {
         for (int column = 0; column < 9; ++column) {
             const Square& square = job.squares[SquareIndex(row, column)];
             if (square.number != 0) {
                 const bool given = job.mode != EditMode && square.fixed != 0;
-                SelectObject(dc, given ? givenFont.Get() : numberFont.Get());
-                RECT rect = {column * s, row * s, column * s + s, row * s + s};
-                DrawCharacter(dc, static_cast<wchar_t>(L'0' + square.number % 10), rect);
+                writer.Use(given ? givenFont.Get() : numberFont.Get());
+                const RECT rect = {column * s, row * s, column * s + s, row * s + s};
+                writer.Write(square.number % 10, rect);
                 continue;
             }
-            SelectObject(dc, candidateFont.Get());
+            writer.Use(candidateFont.Get());
             for (int digit = 1; digit <= kDigitCount; ++digit) {
                 if (square.possible[digit - 1]) {
                     const CellRect cell = CandidateCell(row, column, s, digit);
                     RECT rect;
                     InitRect(&rect, cell.left, cell.top, cell.side, cell.side);
-                    DrawCharacter(dc, static_cast<wchar_t>(L'0' + digit), rect);
+                    writer.Write(digit, rect);
                 }
             }
         }
@@ -80,7 +123,11 @@ void DrawNumbers(HDC dc, const GridPaintJob& job) {
 GdiObject<HBITMAP> PaintGrid(HDC dc, const GridPaintJob& job) {
     const int side = GridPictureSide(job.squareSize);
     MemoryDc memory(dc);
-    GdiObject<HBITMAP> bitmap(memory ? CreateCompatibleBitmap(dc, side, side) : nullptr);
+    // A 32-bit bitmap of our own format: the picture that takes it copies
+    // its pixels without a conversion.
+    uint32_t* pixels = nullptr;
+    GdiObject<HBITMAP> bitmap =
+        memory ? CreatePixelBitmap(side, side, &pixels) : GdiObject<HBITMAP>();
     if (!bitmap) {
         return bitmap;
     }

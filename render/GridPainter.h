@@ -19,6 +19,7 @@ struct GridPaintJob {
     COLORREF gridColour;
 };
 
-// A new bitmap compatible with `dc`, holding the board; empty when it could
-// not be made. Everything made for the painting is released again.
+// A new 32-bit bitmap holding the board, drawn through a context compatible
+// with `dc`; empty when it could not be made. Everything made for the
+// painting is released again.
 GdiObject<HBITMAP> PaintGrid(HDC dc, const GridPaintJob& job);

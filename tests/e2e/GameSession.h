@@ -47,6 +47,7 @@ public:
     long Close();
     bool Running() const;
     HWND Window() const { return window; }
+    HANDLE Process() const { return process; }
     DWORD ProcessId() const { return processId; }
 
     // ---- State, through the probe.
