@@ -11,6 +11,15 @@
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "corvane/Files.h"
+#endif
 
 #include "CommandLine.h"
 #include "Commands.h"
@@ -79,10 +88,39 @@ int Run(int argc, const char* const* argv) {
     return kExitOk;
 }
 
+#ifdef _WIN32
+std::vector<std::string> WideArguments() {
+    std::vector<std::string> arguments;
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (wide == nullptr) {
+        return arguments;
+    }
+    for (int k = 0; k < count; ++k) {
+        arguments.push_back(NarrowPath(wide[k]));
+    }
+    LocalFree(wide);
+    return arguments;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv) {
     try {
+#ifdef _WIN32
+        // The arguments as the user typed them: Windows hands a program its
+        // narrow arguments in the ANSI code page, which cannot hold every
+        // file name; the tool takes paths as UTF-8 bytes everywhere.
+        std::vector<std::string> utf8 = WideArguments();
+        std::vector<char*> pointers;
+        for (std::string& argument : utf8) {
+            pointers.push_back(argument.data());
+        }
+        if (!pointers.empty()) {
+            return Run(static_cast<int>(pointers.size()), pointers.data());
+        }
+#endif
         return Run(argc, argv);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "nereku: %s\n", error.what());

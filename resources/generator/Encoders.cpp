@@ -206,22 +206,36 @@ void PutPngChunk(Bytes& out, const char* type, const Bytes& payload) {
 
 } // namespace
 
-Bytes EncodePng(const Canvas& canvas, size_t fileSize, const std::string& comment) {
+namespace {
+
+// The IHDR and IDAT payloads of an RGBA PNG of the canvas; `keyed`: magenta
+// pixels are fully transparent, all others opaque.
+std::pair<Bytes, Bytes> PngImage(const Canvas& canvas, bool keyed) {
     Bytes header;
     PutBigEndian32(header, static_cast<std::uint32_t>(canvas.Width()));
     PutBigEndian32(header, static_cast<std::uint32_t>(canvas.Height()));
     header.insert(header.end(), {8, 6, 0, 0, 0}); // 8 bits, RGBA, deflate, filters, no interlace
 
+    const Rgb magenta{255, 0, 255};
     Bytes scanlines;
     for (int y = 0; y < canvas.Height(); ++y) {
         scanlines.push_back(0); // no filter
         for (int x = 0; x < canvas.Width(); ++x) {
             const Rgb colour = canvas.At(x, y);
-            scanlines.insert(scanlines.end(), {colour.r, colour.g, colour.b, 255});
+            const bool clear = keyed && colour == magenta;
+            scanlines.insert(scanlines.end(), {clear ? std::uint8_t{0} : colour.r,
+                                               clear ? std::uint8_t{0} : colour.g,
+                                               clear ? std::uint8_t{0} : colour.b,
+                                               clear ? std::uint8_t{0} : std::uint8_t{255}});
         }
     }
-    const Bytes compressed = ZlibCompress(scanlines);
+    return {header, ZlibCompress(scanlines)};
+}
 
+} // namespace
+
+Bytes EncodePng(const Canvas& canvas, size_t fileSize, const std::string& comment) {
+    const auto [header, compressed] = PngImage(canvas, false);
     constexpr size_t kSignature = 8;
     constexpr size_t kChunkOverhead = 12;
     const std::string keyword = "Comment";
@@ -238,6 +252,15 @@ Bytes EncodePng(const Canvas& canvas, size_t fileSize, const std::string& commen
     Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     PutPngChunk(out, "IHDR", header);
     PutPngChunk(out, "tEXt", text);
+    PutPngChunk(out, "IDAT", compressed);
+    PutPngChunk(out, "IEND", {});
+    return out;
+}
+
+Bytes EncodeKeyedPng(const Canvas& canvas) {
+    const auto [header, compressed] = PngImage(canvas, true);
+    Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    PutPngChunk(out, "IHDR", header);
     PutPngChunk(out, "IDAT", compressed);
     PutPngChunk(out, "IEND", {});
     return out;

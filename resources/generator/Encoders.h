@@ -36,6 +36,10 @@ Bytes ZlibCompress(const Bytes& data);
 // that small.
 Bytes EncodePng(const Canvas& canvas, size_t fileSize, const std::string& comment);
 
+// An RGBA PNG whose magenta pixels are transparent (the icon for desktops
+// other than Windows).
+Bytes EncodeKeyedPng(const Canvas& canvas);
+
 // A Windows icon file with one 4-bit image. Every pixel of the canvas must be
 // one of the sixteen palette colours or magenta, which becomes transparent.
 using Palette16 = std::array<Rgb, 16>;

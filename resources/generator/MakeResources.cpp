@@ -3,10 +3,10 @@
 //
 //   make_resources <folder>
 //
-// writes <folder>/pictures/*.bmp and *.png, <folder>/sounds/*.wav and
-// <folder>/NerekuSudoku.ico. The output is the same, byte for byte, on every
-// run and every machine, so the files can be kept under version control and
-// checked against a fresh run.
+// writes <folder>/pictures/*.bmp and *.png, <folder>/sounds/*.wav,
+// <folder>/NerekuSudoku.ico and its twin NerekuSudoku.png for other desktops.
+// The output is the same, byte for byte, on every run and every machine, so
+// the files can be kept under version control and checked against a fresh run.
 
 #include "Encoders.h"
 #include "Pictures.h"
@@ -55,6 +55,7 @@ void WriteAll(const fs::path& folder) {
     WriteFile(sounds / "Success.wav", MakeSuccessSound());
 
     WriteFile(folder / "NerekuSudoku.ico", EncodeIco(DrawProgramIcon(), IconPalette()));
+    WriteFile(folder / "NerekuSudoku.png", EncodeKeyedPng(DrawProgramIcon()));
 }
 
 } // namespace

@@ -104,6 +104,10 @@ GameSession::GameSession(const std::wstring& name) {
     probe = RegisterWindowMessageW(kTestProbeName);
 }
 
+GameSession::GameSession(const InFolder& existing) : folder(existing.path), ownsFolder(false) {
+    probe = RegisterWindowMessageW(kTestProbeName);
+}
+
 GameSession::~GameSession() {
     if (Running()) {
         TerminateProcess(process, 1);
@@ -112,8 +116,10 @@ GameSession::~GameSession() {
     if (process) {
         CloseHandle(process);
     }
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
+    if (ownsFolder) {
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
 }
 
 std::wstring GameSession::LevelPath(const std::wstring& level) const {

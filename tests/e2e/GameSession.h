@@ -23,7 +23,13 @@ public:
     // A fresh folder named after the test: the game, its help page and an
     // empty "Levels" folder, as a player unpacks them.
     explicit GameSession(const std::wstring& name);
-    ~GameSession(); // ends the game when it still runs; removes the folder
+    // The game as it stands in a folder of its own (an unpacked package),
+    // which is left as it is.
+    struct InFolder {
+        std::wstring path;
+    };
+    explicit GameSession(const InFolder& existing);
+    ~GameSession(); // ends the game when it still runs; removes a folder it made
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
 
@@ -99,6 +105,7 @@ private:
     long Counted(unsigned what) const { return static_cast<long>(Probe(what)); }
 
     std::wstring folder;
+    bool ownsFolder = true;
     HANDLE process = nullptr;
     DWORD processId = 0;
     HWND window = nullptr;

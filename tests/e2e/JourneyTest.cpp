@@ -383,3 +383,53 @@ TEST(Journey, AFailedSaveKeepsTheChanges) {
     EXPECT_EQ(game.SquareAt(0).fixed, 1);
     EXPECT_EQ(game.Close(), 0);
 }
+
+// The first starter level, played to the win by writing its solution.
+TEST(Journey, StarterLevelToTheWin) {
+    GameSession game(L"starter journey");
+    const std::wstring name = L"01 Easy - First Steps";
+    const std::wstring source =
+        GameSession::BuildPath(NEREKU_STARTER_LEVELS) + L"\\" + name + L".lvl";
+    fs::copy_file(source, game.LevelPath(name));
+    CNerekuEngine level;
+    ASSERT_TRUE(level.ReadGridFile(source.c_str()));
+    ASSERT_EQ(level.SolveLevel_FindSolutions(2), 1);
+    Square solution[kSquareCount];
+    std::memcpy(solution, level.solutions.GetValue(0, 0, nullptr, true), sizeof(solution));
+
+    ASSERT_TRUE(game.Start());
+    EXPECT_EQ(game.ListedLevels(), std::vector<std::wstring>{name});
+    ASSERT_TRUE(game.ChooseLevel(name));
+    for (int i = 0; i < kSquareCount; ++i) {
+        if (level.squares[i].number == 0) {
+            game.LeftClick(game.CellPoint(i, solution[i].number));
+        }
+    }
+    Expect(game, L"Nereku Sudoku", L"Congratulations!\n\nYou found the correct solution.", L"Ok");
+    EXPECT_EQ(game.Close(), 0);
+}
+
+// The package, unpacked into a folder whose path has blanks, starts, lists
+// its starter levels, and keeps a game played there beside itself. The test
+// runs only where the package test's script has unpacked it.
+TEST(Package, RunsFromItsUnpackedFolder) {
+    wchar_t folder[MAX_PATH] = L"";
+    if (GetEnvironmentVariableW(L"NEREKU_PACKAGE_FOLDER", folder, MAX_PATH) == 0) {
+        GTEST_SKIP() << "no unpacked package";
+    }
+    GameSession game(GameSession::InFolder{folder});
+    ASSERT_NE(std::wstring(folder).find(L' '), std::wstring::npos);
+    ASSERT_TRUE(fs::exists(game.Folder() + L"\\nereku.exe"));
+    ASSERT_TRUE(fs::exists(game.Folder() + L"\\nerekusudoku\\nerekusudoku.html"));
+    ASSERT_TRUE(game.Start());
+    const std::vector<std::wstring> levels = game.ListedLevels();
+    ASSERT_EQ(levels.size(), 24u);
+    ASSERT_TRUE(game.ChooseLevel(levels[0]));
+    int empty = 0;
+    while (game.SquareAt(empty).number != 0) {
+        ++empty;
+    }
+    game.LeftClick(game.CellPoint(empty, 5));
+    EXPECT_EQ(game.Close(), 0);
+    EXPECT_TRUE(fs::exists(game.SavePath(levels[0])));
+}

@@ -3,6 +3,7 @@
 // controls, its redrawing, tool tips and About box, and a clean exit.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "GameSession.h"
@@ -217,33 +218,40 @@ TEST(Window, ToolTipsAndAbout) {
     EXPECT_EQ(game.Close(), 0);
 }
 
-// The window in each mode, for the eye: a level with signs in play (some
-// numbers written, some candidates struck), in the editor, and solved.
+// The window in each mode, for the eye: a starter level with signs in play
+// (some numbers written, some candidates struck), in the editor, and solved.
+// GameMode_1366x768.png is the picture of the players' README
+// (resources/package/screenshot.png).
 TEST(Window, ScreenshotsOfEveryMode) {
     GameSession game(L"screenshots");
-    const char* const solution = "123456789456789123789123456231674895875912364"
-                                 "694538217317265948542897631968341572";
-    std::string givens(81, '.');
-    for (int i : {2, 4, 12, 16, 18, 25, 28, 33, 40, 47, 51, 55, 62, 64, 68, 76, 78}) {
-        givens[i] = solution[i];
+    const std::wstring name = L"16 Medium - High Tide";
+    const std::wstring source =
+        GameSession::BuildPath(NEREKU_STARTER_LEVELS) + L"\\" + name + L".lvl";
+    fs::copy_file(source, game.LevelPath(name));
+    CNerekuEngine level;
+    ASSERT_TRUE(level.ReadGridFile(source.c_str()));
+    ASSERT_EQ(level.SolveLevel_FindSolutions(2), 1);
+    Square solution[kSquareCount];
+    std::memcpy(solution, level.solutions.GetValue(0, 0, nullptr, true), sizeof(solution));
+
+    ASSERT_TRUE(game.Start());
+    ASSERT_TRUE(game.ChooseLevel(name));
+    int written = 0;
+    for (int i = 0; i < kSquareCount && written < 12; i += 7) {
+        if (level.squares[i].number == 0) {
+            game.LeftClick(game.CellPoint(i, solution[i].number));
+            ++written;
+        }
     }
-    auto level = Puzzle(givens.c_str());
-    // Signs that agree with the solution: a first step makes the clicked
-    // square the greater, a second the smaller.
-    for (int square : {0, 10, 13, 30, 37, 41, 57, 60, 70, 72}) {
-        for (SignDirectionIndex side : {kRight, kDown}) {
-            const int other = square + kSignDirections[side].offset;
-            if (level->EditorStepSign(square, side) && solution[square] < solution[other]) {
-                level->EditorStepSign(square, side);
+    for (int i = 1; i < kSquareCount; i += 11) {
+        const Square square = game.SquareAt(i);
+        for (int d = 1; d <= 9 && square.number == 0; ++d) {
+            if (square.possible[d - 1] && d != solution[i].number) {
+                game.RightClick(game.CellPoint(i, d));
+                break;
             }
         }
     }
-    game.WriteLevel(L"Signs", *level);
-    ASSERT_TRUE(game.Start());
-    ASSERT_TRUE(game.ChooseLevel(L"Signs"));
-    game.LeftClick(game.CellPoint(0, 1));
-    game.RightClick(game.CellPoint(5, 2));
-    game.RightClick(game.CellPoint(5, 7));
     game.Screenshot(L"GameMode");
     game.ClickButton(BarEditor);
     game.Screenshot(L"EditMode");

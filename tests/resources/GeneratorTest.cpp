@@ -44,7 +44,8 @@ std::set<std::string> RunGenerator(bool nameFolder, fs::path& folder) {
 
 TEST(MakeResources, ReproducesTheCommittedFilesByteForByte) {
     fs::path folder;
-    std::set<std::string> expected = {"NerekuSudoku.ico", "sounds/Click.wav", "sounds/Success.wav"};
+    std::set<std::string> expected = {"NerekuSudoku.ico", "NerekuSudoku.png", "sounds/Click.wav",
+                                      "sounds/Success.wav"};
     for (const std::string picture : kPictureFiles)
         expected.insert("pictures/" + picture);
     EXPECT_EQ(RunGenerator(true, folder), expected);
