@@ -40,10 +40,6 @@ void CNerekuSudoku::EnterNoMode() {
     txtModeNotifier.SetText(nullptr);
 }
 
-void CNerekuSudoku::ClearGrid() {
-    ResetGrid();
-}
-
 void CNerekuSudoku::ReadLevelsComboText(wchar_t* text, int size) const {
     text[0] = L'\0';
     SendMessageW(levelsCombo, WM_GETTEXT, static_cast<WPARAM>(size),

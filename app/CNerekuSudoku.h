@@ -125,8 +125,6 @@ private:
     void EnterMode(Mode newMode);
     // NoMode keeps the background colour of the mode before it.
     void EnterNoMode();
-    // Empties the board without a question (the editor's New and Restart).
-    void ClearGrid();
     // Selects the level list's entry of `name` (ignoring case), or none.
     void SelectInLevelsCombo(const wchar_t* name);
     // The level list's text: its selected entry, cut to fit `size`.

@@ -49,7 +49,7 @@ void OpenLocalPage(const std::wstring& address) {
 void CNerekuSudoku::OnNewLevel() {
     NEREKU_GUARDED([&] {
         if (mode == EditMode) {
-            ClearGrid();
+            ResetGrid(); // the editor empties the board without a question
             DrawGrid();
             return;
         }
@@ -81,7 +81,7 @@ void CNerekuSudoku::OnLevelEditor() {
 void CNerekuSudoku::OnRestartLevel() {
     NEREKU_GUARDED([&] {
         if (mode == EditMode) {
-            ClearGrid();
+            ResetGrid(); // the editor empties the board without a question
             DrawGrid();
         } else if (mode == GameMode) {
             CMessageBox box(this, nullptr, nullptr);
