@@ -17,6 +17,8 @@
 
 #include <windows.h>
 
+#include <array>
+
 #include "CNerekuEngine.h"
 #include "GridHit.h"
 #include "LevelPaths.h"
@@ -74,11 +76,11 @@ public:
     // The state that the end-to-end tests read through the probe message
     // (app/TestProbe.cpp), when the program was started with it switched on.
     struct Counters {
-        long paintings = 0;    // compositions of the window
-        long gridDrawings = 0; // DrawGrid calls
+        long paintings = 0;            // compositions of the window
+        long gridDrawings = 0;         // DrawGrid calls
         long drawGridMicroseconds = 0; // the last one, with the composition
-        long mouseUps = 0;     // mouse button releases handled
-        long commands = 0;     // button commands and level choices handled
+        long mouseUps = 0;             // mouse button releases handled
+        long commands = 0;             // button commands and level choices handled
     };
 
 protected:
@@ -105,7 +107,7 @@ private:
     void OnDestroy();
     void OnSize(WPARAM kind);
     void OnEraseRequest();
-    bool IsButton(HWND window) const;
+    bool IsButton(HWND window);
     void OnButton(HWND button);
     void OnLevelChosen();
     // Button commands (app/Commands.cpp).
@@ -117,6 +119,13 @@ private:
     void OnAbout();
     void OpenHelp();
 
+    // The eight picture buttons with the numbers of their pictures, in the
+    // order they are made.
+    struct ButtonPicture {
+        CWndButton* button;
+        int picture;
+    };
+    std::array<ButtonPicture, 8> ButtonPictures();
     // Shows solution `row` of the solution list on the board.
     void ShowSolution(int row);
     // The win check after a click that left a number in its square.

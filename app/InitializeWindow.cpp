@@ -44,6 +44,17 @@ void ProgramFolder(wchar_t (&folder)[kPathLength]) {
 
 } // namespace
 
+std::array<CNerekuSudoku::ButtonPicture, 8> CNerekuSudoku::ButtonPictures() {
+    return {{{&btnNewLevel, IDP_NEW_LEVEL},
+             {&btnRestartLevel, IDP_RESTART_LEVEL},
+             {&btnLevelEditor, IDP_LEVEL_EDITOR},
+             {&btnSaveLevel, IDP_SAVE_LEVEL},
+             {&btnDeleteLevel, IDP_DELETE_LEVEL},
+             {&btnSolveLevel, IDP_SOLVE_LEVEL},
+             {&btnHelp, IDP_HELP},
+             {&btnAbout, IDP_ABOUT}}};
+}
+
 bool CNerekuSudoku::InitializeWindow() {
     return NEREKU_GUARDED([&] {
         CPicture picture; // the button pictures, one after another
@@ -106,25 +117,14 @@ bool CNerekuSudoku::InitializeWindow() {
         UpdateLevelsCombo(nullptr);
 
         const bool rightToLeft = stringTable->GetLanguage() == kArabic;
-        const struct {
-            CWndButton& button;
-            int picture;
-        } buttons[] = {{btnNewLevel, IDP_NEW_LEVEL},
-                       {btnRestartLevel, IDP_RESTART_LEVEL},
-                       {btnLevelEditor, IDP_LEVEL_EDITOR},
-                       {btnSaveLevel, IDP_SAVE_LEVEL},
-                       {btnDeleteLevel, IDP_DELETE_LEVEL},
-                       {btnSolveLevel, IDP_SOLVE_LEVEL},
-                       {btnHelp, IDP_HELP},
-                       {btnAbout, IDP_ABOUT}};
-        for (const auto& entry : buttons) {
-            if (!entry.button.Initialize(instance, mainWindow, rightToLeft, backgroundPicture.get(),
-                                         nullptr, nullptr, nullptr)) {
+        for (const ButtonPicture& entry : ButtonPictures()) {
+            if (!entry.button->Initialize(instance, mainWindow, rightToLeft,
+                                          backgroundPicture.get(), nullptr, nullptr, nullptr)) {
                 return false;
             }
             picture.CreatePictureFromResource(instance, entry.picture, L"Picture");
-            entry.button.SetBackground(&picture, backgroundColour, &picture, backgroundColour, 2,
-                                       false, false, true);
+            entry.button->SetBackground(&picture, backgroundColour, &picture, backgroundColour, 2,
+                                        false, false, true);
         }
 
         for (CTextCtrl* text : {&txtModeNotifier, &txtInstructions, &txtVersion, &txtNewLevel,

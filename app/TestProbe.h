@@ -22,7 +22,7 @@ enum TestProbeQuery : unsigned {
     // has run, or is showing a dialog.
     ProbeMouseUps = 8,
     ProbeCommands = 9,
-    ProbeLiveUserObjects = 10, // icons held by the class library's owners
+    ProbeLiveUserObjects = 10,      // icons held by the class library's owners
     ProbeDrawGridMicroseconds = 11, // the last DrawGrid, its composition included
     // ProbeSquare + i (0 to 80): square i as fixed << 24 | number << 16 |
     // the candidate flags as bits 0 to 8.

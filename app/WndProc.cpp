@@ -122,10 +122,9 @@ void CNerekuSudoku::OnEraseRequest() {
     CoalesceEraseRequest(eraseRequests, [this] { OnEraseBackground(); });
 }
 
-bool CNerekuSudoku::IsButton(HWND window) const {
-    for (const CWndButton* button : {&btnNewLevel, &btnLevelEditor, &btnRestartLevel, &btnSaveLevel,
-                                     &btnSolveLevel, &btnDeleteLevel, &btnHelp, &btnAbout}) {
-        if (window != nullptr && window == button->GetWindow()) {
+bool CNerekuSudoku::IsButton(HWND window) {
+    for (const ButtonPicture& entry : ButtonPictures()) {
+        if (window != nullptr && window == entry.button->GetWindow()) {
             return true;
         }
     }

@@ -8,7 +8,6 @@
 #include "Guarded.h"
 #include "app/CNerekuSudoku.h"
 #include "corvane/GdiObjects.h"
-#include "resources/resource.h"
 
 namespace {
 
@@ -20,22 +19,11 @@ void CNerekuSudoku::SetBackgroundColour(unsigned long colour) {
     NEREKU_GUARDED([&] {
         backgroundColour = colour;
         // The buttons keep copies of their pictures on the new colour.
-        const struct {
-            CWndButton& button;
-            int picture;
-        } buttons[] = {{btnNewLevel, IDP_NEW_LEVEL},
-                       {btnLevelEditor, IDP_LEVEL_EDITOR},
-                       {btnRestartLevel, IDP_RESTART_LEVEL},
-                       {btnSaveLevel, IDP_SAVE_LEVEL},
-                       {btnDeleteLevel, IDP_DELETE_LEVEL},
-                       {btnSolveLevel, IDP_SOLVE_LEVEL},
-                       {btnHelp, IDP_HELP},
-                       {btnAbout, IDP_ABOUT}};
         CPicture picture;
-        for (const auto& entry : buttons) {
+        for (const ButtonPicture& entry : ButtonPictures()) {
             picture.CreatePictureFromResource(instance, entry.picture, L"Picture");
-            entry.button.SetBackground(&picture, backgroundColour, &picture, backgroundColour, 2,
-                                       false, false, true);
+            entry.button->SetBackground(&picture, backgroundColour, &picture, backgroundColour, 2,
+                                        false, false, true);
         }
 
         WindowDc window(mainWindow);

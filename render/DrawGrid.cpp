@@ -35,8 +35,8 @@ void CNerekuSudoku::DrawGrid() {
     });
     SetControlPositions(-1, -1);
     OnEraseBackground();
-    counters.drawGridMicroseconds = static_cast<long>(
-        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() -
-                                                              started)
-            .count());
+    counters.drawGridMicroseconds =
+        static_cast<long>(std::chrono::duration_cast<std::chrono::microseconds>(
+                              std::chrono::steady_clock::now() - started)
+                              .count());
 }

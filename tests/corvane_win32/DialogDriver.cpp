@@ -85,19 +85,28 @@ void LeftButton(bool down) {
     SendMouse(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
 }
 
+void ClickAt(POINT screen, bool left, const std::function<bool()>& pressed) {
+    MoveMouse(screen);
+    const LONG x = Normalised(screen.x, GetSystemMetrics(SM_CXSCREEN));
+    const LONG y = Normalised(screen.y, GetSystemMetrics(SM_CYSCREEN));
+    const DWORD where = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendMouse(where | (left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN), x, y);
+    if (pressed)
+        WaitFor(pressed);
+    SendMouse(where | (left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP), x, y);
+}
+
 bool ClickOn(HWND window) {
-    if (!MoveMouse(CentreOf(window)))
-        return false;
-    LeftButton(true);
     // A button takes the mouse when pressed: once it has, everything sent
     // before the press has been handled too.
-    bool pressed = WaitFor([window] {
+    bool pressed = false;
+    ClickAt(CentreOf(window), true, [window, &pressed] {
         GUITHREADINFO info = {};
         info.cbSize = sizeof(info);
-        return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
-               info.hwndCapture == window;
+        pressed = GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
+                  info.hwndCapture == window;
+        return pressed;
     });
-    LeftButton(false);
     return pressed;
 }
 

@@ -72,12 +72,9 @@ bool Canvas::SameAs(const Canvas& other) const {
     return true;
 }
 
-std::unique_ptr<Canvas> GrabWindow(HWND window) {
-    RECT rect;
-    if (!GetWindowRect(window, &rect) || rect.right <= rect.left || rect.bottom <= rect.top)
+std::unique_ptr<Canvas> GrabScreen(const RECT& rect) {
+    if (rect.right <= rect.left || rect.bottom <= rect.top)
         return nullptr;
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     auto grab = [&rect] {
         auto canvas = std::make_unique<Canvas>(rect.right - rect.left, rect.bottom - rect.top, 0);
         WindowDc screen(nullptr);
@@ -86,7 +83,7 @@ std::unique_ptr<Canvas> GrabWindow(HWND window) {
         return canvas;
     };
     // A window of this thread shows its painting once the thread has no more
-    // messages to handle.
+    // messages to handle; one of another process, once that one is done.
     std::unique_ptr<Canvas> previous = grab(), next;
     bool steady = WaitFor([&] {
         PumpMessages();
@@ -97,6 +94,15 @@ std::unique_ptr<Canvas> GrabWindow(HWND window) {
         return same;
     });
     return steady ? std::move(previous) : nullptr;
+}
+
+std::unique_ptr<Canvas> GrabWindow(HWND window) {
+    RECT rect;
+    if (!GetWindowRect(window, &rect))
+        return nullptr;
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    return GrabScreen(rect);
 }
 
 std::wstring SavePng(const Canvas& canvas, const wchar_t* name) {

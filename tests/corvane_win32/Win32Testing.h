@@ -26,9 +26,14 @@ POINT CentreOf(HWND window); // on the screen
 // Moves the pointer to a corner of the screen where no test window lies.
 void ParkMouse();
 void LeftButton(bool down); // where the pointer is
-// Moves to the centre of `window` (of another thread) and clicks there: the
-// mouse button is released once the window has taken the mouse capture, as
-// buttons do when pressed. False when it never did.
+// Clicks at a point of the screen with the left or right button. The press
+// and the release carry the point themselves, so that no pointer movement
+// still on its way can put them elsewhere. `pressed`, when given, is waited
+// for between the two.
+void ClickAt(POINT screen, bool left, const std::function<bool()>& pressed = nullptr);
+// Moves to the centre of `window` (of another thread or process) and clicks
+// there: the mouse button is released once the window has taken the mouse
+// capture, as buttons do when pressed. False when it never did.
 bool ClickOn(HWND window);
 // Types lower-case letters and digits key by key into the foreground window.
 void TypeKeys(const std::wstring& text);
@@ -105,6 +110,9 @@ private:
     std::unique_ptr<SelectedObject> selected;
 };
 
+// The screen's pixels of `rect` (screen coordinates) once two reads agree;
+// null when they never did within two seconds.
+std::unique_ptr<Canvas> GrabScreen(const RECT& rect);
 // Grabs `window`'s place on the screen once it shows steadily: the window is
 // made to repaint, then the screen is read until two reads agree (the system
 // may show a window's painting a moment after it was done). Null when it

@@ -1,5 +1,6 @@
 #include "GameSession.h"
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -22,12 +23,6 @@ std::wstring GameSession::BuildPath(const char* path) {
 }
 
 namespace {
-
-// A screen coordinate in the 0..65535 scale of an absolute mouse event,
-// rounded up so that the system's mapping back gives the same pixel.
-LONG Normalised(LONG pixel, int screenSize) {
-    return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + screenSize - 1) / screenSize);
-}
 
 std::wstring ClassOf(HWND window) {
     wchar_t name[64] = L"";
@@ -64,29 +59,6 @@ HWND FindProcessWindow(DWORD process, const wchar_t* className, const wchar_t* c
     Search search = {process, className, caption, visible, nullptr};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
-}
-
-// The screen's pixels of `rect` (screen coordinates) once they hold still.
-std::unique_ptr<Canvas> GrabScreen(const RECT& rect) {
-    auto grab = [&rect] {
-        auto canvas = std::make_unique<Canvas>(rect.right - rect.left, rect.bottom - rect.top, 0);
-        WindowDc screen(nullptr);
-        BitBlt(canvas->Dc(), 0, 0, canvas->Width(), canvas->Height(), screen.Get(), rect.left,
-               rect.top, SRCCOPY);
-        return canvas;
-    };
-    std::unique_ptr<Canvas> previous = grab();
-    std::unique_ptr<Canvas> next;
-    const bool steady = WaitFor(
-        [&] {
-            Sleep(40);
-            next = grab();
-            const bool same = next->SameAs(*previous);
-            previous = std::move(next);
-            return same;
-        },
-        5);
-    return steady ? std::move(previous) : nullptr;
 }
 
 } // namespace
@@ -132,6 +104,19 @@ std::wstring GameSession::SavePath(const std::wstring& level) const {
 
 void GameSession::WriteLevel(const std::wstring& level, CNerekuEngine& board) const {
     board.WriteLevelFile(LevelPath(level).c_str());
+}
+
+std::unique_ptr<StarterLevel> GameSession::AddStarterLevel(const std::wstring& level) const {
+    auto starter = std::make_unique<StarterLevel>();
+    const std::wstring source = BuildPath(NEREKU_STARTER_LEVELS) + L"\\" + level + L".lvl";
+    fs::copy_file(source, LevelPath(level));
+    starter->read = starter->board.ReadGridFile(source.c_str()) &&
+                    starter->board.SolveLevel_FindSolutions(2) == 1;
+    if (starter->read) {
+        std::memcpy(starter->solution, starter->board.solutions.GetValue(0, 0, nullptr, true),
+                    sizeof(starter->solution));
+    }
+    return starter;
 }
 
 std::vector<unsigned char> GameSession::ReadBytes(const std::wstring& path) {
@@ -254,47 +239,9 @@ POINT GameSession::SidePoint(int index, SignDirectionIndex side) const {
     }
 }
 
-// A click at a point of the screen. The press and the release carry the
-// point themselves, so that no pointer movement still on its way can put
-// them elsewhere.
-void PressAt(POINT screen, bool left, int pause = 0,
-             const std::function<bool()>& pressed = nullptr) {
-    MoveMouse(screen);
-    INPUT inputs[2] = {};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = Normalised(screen.x, GetSystemMetrics(SM_CXSCREEN));
-        input.mi.dy = Normalised(screen.y, GetSystemMetrics(SM_CYSCREEN));
-    }
-    const DWORD where = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[0].mi.dwFlags = where | (left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN);
-    inputs[1].mi.dwFlags = where | (left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP);
-    SendInput(1, &inputs[0], sizeof(INPUT));
-    Sleep(pause);
-    if (pressed) {
-        WaitFor(pressed);
-    }
-    SendInput(1, &inputs[1], sizeof(INPUT));
-}
-
-// A push button of another process, clicked at its middle: it is released
-// once the button has taken the mouse, as a pressed button does. False when
-// it never did.
-bool ClickButtonWindow(HWND button) {
-    bool captured = false;
-    PressAt(CentreOf(button), true, 0, [&] {
-        GUITHREADINFO info = {};
-        info.cbSize = sizeof(info);
-        captured = GetGUIThreadInfo(GetWindowThreadProcessId(button, nullptr), &info) &&
-                   info.hwndCapture == button;
-        return captured;
-    });
-    return captured;
-}
-
 void GameSession::Click(POINT client, bool left) {
     const long before = Counted(ProbeMouseUps);
-    PressAt(ToScreen(client), left);
+    ClickAt(ToScreen(client), left);
     WaitFor([&] { return Counted(ProbeMouseUps) > before || OpenDialog() != nullptr; }, 10);
 }
 
@@ -309,7 +256,8 @@ void GameSession::RightClick(POINT client) {
 void GameSession::ClickButton(BarButton button) {
     const long before = Counted(ProbeCommands);
     const LayoutRect place = Layout().buttons[button];
-    PressAt(ToScreen({(place.left + place.right) / 2, (place.top + place.bottom) / 2}), true, 30);
+    ClickAt(ToScreen({(place.left + place.right) / 2, (place.top + place.bottom) / 2}), true,
+            [] { return Sleep(30), true; }); // the button lights up under the pointer first
     WaitFor([&] { return Counted(ProbeCommands) > before || OpenDialog() != nullptr; }, 10);
 }
 
@@ -349,7 +297,7 @@ bool GameSession::ChooseLevel(const std::wstring& level) {
     auto chosen = [&] { return Counted(ProbeCommands) > before || OpenDialog() != nullptr; };
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) == 0) {
-            PressAt(CentreOf(list), true);
+            ClickAt(CentreOf(list), true);
         }
         HWND dropDown = nullptr;
         if (!WaitFor([&] {
@@ -364,7 +312,7 @@ bool GameSession::ChooseLevel(const std::wstring& level) {
         const LRESULT height = SendMessageW(list, CB_GETITEMHEIGHT, 0, 0);
         RECT place = {};
         GetWindowRect(dropDown, &place);
-        PressAt({(place.left + place.right) / 2,
+        ClickAt({(place.left + place.right) / 2,
                  place.top + 1 + static_cast<LONG>((index - top) * height + height / 2)},
                 true);
         if (WaitFor(chosen, 5)) {
@@ -415,7 +363,7 @@ bool GameSession::Answer(HWND dialog, const wchar_t* button) {
     auto closed = [&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); };
     bool done = false;
     for (int attempt = 0; attempt < 3 && !done; ++attempt) {
-        done = ClickButtonWindow(target) && WaitFor(closed, 5);
+        done = ClickOn(target) && WaitFor(closed, 5);
     }
     if (!done) {
         // The screen as it was, for whoever reads the failure.

@@ -18,6 +18,13 @@
 #include "app/TestProbe.h"
 #include "app/WindowLayout.h"
 
+// A starter level as it ships, and its one solution.
+struct StarterLevel {
+    bool read = false;
+    CNerekuEngine board;
+    Square solution[kSquareCount] = {};
+};
+
 class GameSession {
 public:
     // A fresh folder named after the test: the game, its help page and an
@@ -39,6 +46,8 @@ public:
     std::wstring SavePath(const std::wstring& level) const;  // Saves\<level>.lvl
     // Writes the board as a level file (every number a given).
     void WriteLevel(const std::wstring& level, CNerekuEngine& board) const;
+    // Copies the starter level of this name into the "Levels" folder.
+    std::unique_ptr<StarterLevel> AddStarterLevel(const std::wstring& level) const;
     static std::vector<unsigned char> ReadBytes(const std::wstring& path);
     // A path of the build as this program names it (a Unix path when the
     // tests run under Wine).

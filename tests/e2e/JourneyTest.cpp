@@ -388,21 +388,15 @@ TEST(Journey, AFailedSaveKeepsTheChanges) {
 TEST(Journey, StarterLevelToTheWin) {
     GameSession game(L"starter journey");
     const std::wstring name = L"01 Easy - First Steps";
-    const std::wstring source =
-        GameSession::BuildPath(NEREKU_STARTER_LEVELS) + L"\\" + name + L".lvl";
-    fs::copy_file(source, game.LevelPath(name));
-    CNerekuEngine level;
-    ASSERT_TRUE(level.ReadGridFile(source.c_str()));
-    ASSERT_EQ(level.SolveLevel_FindSolutions(2), 1);
-    Square solution[kSquareCount];
-    std::memcpy(solution, level.solutions.GetValue(0, 0, nullptr, true), sizeof(solution));
+    const std::unique_ptr<StarterLevel> level = game.AddStarterLevel(name);
+    ASSERT_TRUE(level->read);
 
     ASSERT_TRUE(game.Start());
     EXPECT_EQ(game.ListedLevels(), std::vector<std::wstring>{name});
     ASSERT_TRUE(game.ChooseLevel(name));
     for (int i = 0; i < kSquareCount; ++i) {
-        if (level.squares[i].number == 0) {
-            game.LeftClick(game.CellPoint(i, solution[i].number));
+        if (level->board.squares[i].number == 0) {
+            game.LeftClick(game.CellPoint(i, level->solution[i].number));
         }
     }
     Expect(game, L"Nereku Sudoku", L"Congratulations!\n\nYou found the correct solution.", L"Ok");

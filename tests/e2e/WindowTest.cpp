@@ -225,28 +225,22 @@ TEST(Window, ToolTipsAndAbout) {
 TEST(Window, ScreenshotsOfEveryMode) {
     GameSession game(L"screenshots");
     const std::wstring name = L"16 Medium - High Tide";
-    const std::wstring source =
-        GameSession::BuildPath(NEREKU_STARTER_LEVELS) + L"\\" + name + L".lvl";
-    fs::copy_file(source, game.LevelPath(name));
-    CNerekuEngine level;
-    ASSERT_TRUE(level.ReadGridFile(source.c_str()));
-    ASSERT_EQ(level.SolveLevel_FindSolutions(2), 1);
-    Square solution[kSquareCount];
-    std::memcpy(solution, level.solutions.GetValue(0, 0, nullptr, true), sizeof(solution));
+    const std::unique_ptr<StarterLevel> level = game.AddStarterLevel(name);
+    ASSERT_TRUE(level->read);
 
     ASSERT_TRUE(game.Start());
     ASSERT_TRUE(game.ChooseLevel(name));
     int written = 0;
     for (int i = 0; i < kSquareCount && written < 12; i += 7) {
-        if (level.squares[i].number == 0) {
-            game.LeftClick(game.CellPoint(i, solution[i].number));
+        if (level->board.squares[i].number == 0) {
+            game.LeftClick(game.CellPoint(i, level->solution[i].number));
             ++written;
         }
     }
     for (int i = 1; i < kSquareCount; i += 11) {
         const Square square = game.SquareAt(i);
         for (int d = 1; d <= 9 && square.number == 0; ++d) {
-            if (square.possible[d - 1] && d != solution[i].number) {
+            if (square.possible[d - 1] && d != level->solution[i].number) {
                 game.RightClick(game.CellPoint(i, d));
                 break;
             }
