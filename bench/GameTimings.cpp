@@ -50,7 +50,8 @@ std::vector<std::string> ImportedLibraries(const std::wstring& program) {
     const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
     const IMAGE_DATA_DIRECTORY& imports =
         nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+    for (auto* entry =
+             reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
          imports.VirtualAddress != 0 && entry->Name != 0; ++entry) {
         names.push_back(reinterpret_cast<const char*>(base + entry->Name));
     }
@@ -130,8 +131,8 @@ int main(int argc, char** argv) {
         }
     }
     const Summary started = Summarise(starts);
-    std::printf("Start to window shown: median %.0f ms, worst %.0f ms (5 starts)\n",
-                started.median, started.worst);
+    std::printf("Start to window shown: median %.0f ms, worst %.0f ms (5 starts)\n", started.median,
+                started.worst);
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof(memory);
     GetProcessMemoryInfo(game.Process(), &memory, sizeof(memory));

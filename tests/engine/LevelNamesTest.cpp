@@ -44,9 +44,9 @@ TEST(LevelNames, OnlyEverNameAFileInTheLevelsFolder) {
 }
 
 TEST(HelpAddress, LocalPageWithItsSection) {
-    EXPECT_EQ(FileAddress(L"C:\\Program Files\\Nereku\\nerekusudoku\\nerekusudoku.html",
-                          L"Game play"),
-              L"file:///C:/Program%20Files/Nereku/nerekusudoku/nerekusudoku.html#Game%20play");
+    EXPECT_EQ(
+        FileAddress(L"C:\\Program Files\\Nereku\\nerekusudoku\\nerekusudoku.html", L"Game play"),
+        L"file:///C:/Program%20Files/Nereku/nerekusudoku/nerekusudoku.html#Game%20play");
     EXPECT_EQ(FileAddress(L"\\\\server\\games\\a#b%.html", L""),
               L"file://server/games/a%23b%25.html");
     EXPECT_EQ(FileAddress(L"D:\\Spiele\\\u00e9t\u00e9", L""), L"file:///D:/Spiele/%C3%A9t%C3%A9");

@@ -114,9 +114,7 @@ TEST(GridHit, StrictBoundsAndThirds) {
 }
 
 TEST(GridHit, NearestSideForSigns) {
-    auto side = [](int x, int y) {
-        return NearestSideOf(HitTestGrid(0, 0, 505, 505, 56, x, y));
-    };
+    auto side = [](int x, int y) { return NearestSideOf(HitTestGrid(0, 0, 505, 505, 56, x, y)); };
     NearestSide right = side(53, 28); // near the middle of (0, 0)'s right side
     EXPECT_EQ(right.owner, 0);
     EXPECT_EQ(right.side, kRight);
