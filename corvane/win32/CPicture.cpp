@@ -140,7 +140,8 @@ CPicture& CPicture::operator=(const CPicture& other) {
 }
 
 CPicture::CPicture(CPicture&& other) noexcept
-    : bitmap(std::move(other.bitmap)), bits(std::exchange(other.bits, nullptr)),
+    : bitmap(std::move(other.bitmap)), stretched(std::move(other.stretched)),
+      stretchedSize(other.stretchedSize), bits(std::exchange(other.bits, nullptr)),
       width(std::exchange(other.width, 0)), height(std::exchange(other.height, 0)),
       drawingRect(other.drawingRect) {}
 
@@ -148,6 +149,8 @@ CPicture& CPicture::operator=(CPicture&& other) noexcept {
     if (this == &other)
         return *this;
     bitmap = std::move(other.bitmap);
+    stretched = std::move(other.stretched);
+    stretchedSize = other.stretchedSize;
     bits = std::exchange(other.bits, nullptr);
     width = std::exchange(other.width, 0);
     height = std::exchange(other.height, 0);
@@ -157,6 +160,7 @@ CPicture& CPicture::operator=(CPicture&& other) noexcept {
 
 void CPicture::FreePicture() {
     bitmap.Reset();
+    stretched.Reset();
     bits = nullptr;
     width = height = 0;
 }
@@ -221,6 +225,7 @@ bool CPicture::CreatePictureFromHandle(HBITMAP source) {
     for (size_t i = 0; i < static_cast<size_t>(w) * h; ++i)
         copy.bits[i] &= 0xFFFFFF;
     bitmap = std::move(copy.bitmap);
+    stretched.Reset();
     bits = copy.bits;
     width = w;
     height = h;
@@ -254,10 +259,27 @@ void CPicture::Blit(HDC dc, int x, int y, int w, int h, int sourceW, int sourceH
         GdiTransparentBlt(dc, x, y, w, h, source.Get(), 0, 0, sourceW, sourceH, KeyColour);
     } else if (w == sourceW && h == sourceH) {
         BitBlt(dc, x, y, w, h, source.Get(), 0, 0, SRCCOPY);
-    } else {
+    } else if (sourceW != width || sourceH != height) {
         int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
         StretchBlt(dc, x, y, w, h, source.Get(), 0, 0, sourceW, sourceH, SRCCOPY);
         SetStretchBltMode(dc, oldMode);
+    } else {
+        // The whole picture stretched: the stretched image is kept for its
+        // size, since a window's background is stretched to the same size
+        // at every composition.
+        if (!stretched || stretchedSize.cx != w || stretchedSize.cy != h) {
+            uint32_t* stretchedBits = nullptr;
+            stretched = CreatePixelBitmap(w, h, &stretchedBits);
+            stretchedSize = {w, h};
+            MemoryDc target(dc);
+            if (!stretched || !target)
+                return;
+            SelectedObject into(target.Get(), stretched.Get());
+            SetStretchBltMode(target.Get(), COLORONCOLOR);
+            StretchBlt(target.Get(), 0, 0, w, h, source.Get(), 0, 0, sourceW, sourceH, SRCCOPY);
+        }
+        SelectedObject from(source.Get(), stretched.Get());
+        BitBlt(dc, x, y, w, h, source.Get(), 0, 0, SRCCOPY);
     }
 }
 

@@ -70,6 +70,30 @@ void CTextCtrl::SetDrawingRect(const RECT& rect) {
     drawingRect = rect;
 }
 
+// The built-in font, drawn smaller while the line does not fit the
+// rectangle. The fitted font is kept for the text and the rectangle's size.
+HFONT CTextCtrl::FittingFont(HDC dc, const RECT& rect) const {
+    const SIZE room = {rect.right - rect.left, rect.bottom - rect.top};
+    if (fittedFont && fittedText == text && fittedRoom.cx == room.cx && fittedRoom.cy == room.cy &&
+        fittedSize == sizeFormat)
+        return fittedFont.Get();
+    fittedText = text;
+    fittedRoom = room;
+    fittedSize = sizeFormat;
+    const SelectedObject probe(dc, ChooseFont());
+    for (int height = BuiltInHeight(sizeFormat); height >= kSmallestShrunkHeight; --height) {
+        GdiObject<HFONT> candidate = MakeBuiltInFont(sizeFormat, height);
+        SelectObject(dc, candidate.Get());
+        SIZE size = {};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        SelectObject(dc, ChooseFont()); // before the candidate may be deleted
+        fittedFont = std::move(candidate);
+        if (size.cx <= room.cx && size.cy <= room.cy)
+            break;
+    }
+    return fittedFont.Get();
+}
+
 HFONT CTextCtrl::ChooseFont() const {
     if (ownFont)
         return ownFont.Get();
@@ -90,22 +114,9 @@ void CTextCtrl::Draw(HDC dc) const {
     }
     if (text.empty())
         return;
-    GdiObject<HFONT> shrunk; // released after `font` has put the context's own back
     SelectedObject font(dc, ChooseFont());
-    if (singleLineFormat && !ownFont) {
-        const int availableWidth = rect.right - rect.left;
-        const int availableHeight = rect.bottom - rect.top;
-        for (int height = BuiltInHeight(sizeFormat) - 1; height >= kSmallestShrunkHeight;
-             --height) {
-            SIZE size = {};
-            GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-            if (size.cx <= availableWidth && size.cy <= availableHeight)
-                break;
-            GdiObject<HFONT> smaller = MakeBuiltInFont(sizeFormat, height);
-            SelectObject(dc, smaller.Get());
-            shrunk = std::move(smaller); // the larger one is no longer selected
-        }
-    }
+    if (singleLineFormat && !ownFont)
+        SelectObject(dc, FittingFont(dc, rect));
     int oldMode = SetBkMode(dc, TRANSPARENT);
     COLORREF oldColour = SetTextColor(dc, textColour);
 

@@ -68,7 +68,9 @@ public:
     // corner. `clip`: nothing is drawn outside the drawing rectangle (else
     // the whole picture is drawn).
     void Draw(HDC dc, bool keyed = false, bool clip = true) const;
-    // Draws the picture stretched over the whole drawing rectangle.
+    // Draws the picture stretched over the whole drawing rectangle. Unkeyed,
+    // the stretched image is kept for the rectangle's size, so that drawing
+    // it again at that size is a plain copy.
     void DrawStretched(HDC dc, bool keyed = false) const;
 
 private:
@@ -76,6 +78,10 @@ private:
     void Blit(HDC dc, int x, int y, int w, int h, int sourceW, int sourceH, bool keyed) const;
 
     GdiObject<HBITMAP> bitmap;
+    // The whole picture as last stretched, and its size: drawn again as it
+    // is while the size stays.
+    mutable GdiObject<HBITMAP> stretched;
+    mutable SIZE stretchedSize = {0, 0};
     uint32_t* bits = nullptr; // 32-bit top-down rows, owned by `bitmap`
     int width = 0;
     int height = 0;

@@ -52,11 +52,18 @@ public:
 
 private:
     HFONT ChooseFont() const;
+    HFONT FittingFont(HDC dc, const RECT& rect) const;
 
     std::wstring text;
     GdiObject<HFONT> ownFont;
     mutable GdiObject<HFONT> builtInFont;
     mutable int builtInSize = 0;
+    // The built-in font at the size that fits the line into its rectangle,
+    // and what it was fitted to.
+    mutable GdiObject<HFONT> fittedFont;
+    mutable std::wstring fittedText;
+    mutable SIZE fittedRoom = {0, 0};
+    mutable int fittedSize = 0;
     int horizontalFormat = 1;
     int verticalFormat = 1;
     int sizeFormat = 2;
