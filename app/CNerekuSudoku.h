@@ -3,14 +3,16 @@
 // the board with its rules and search (through the portable engine), the
 // controls, and the game's state.
 //
-// Its operations are grouped by what they serve:
+// Its window operations are grouped by what they serve:
 //   app/      start-up, the message loop, the window procedure and its
-//             commands, the layout of the controls
+//             commands, the layout of the controls, the level library
+//             (LevelLibrary.cpp), play and editor input, random levels and
+//             the Solve command
 //   render/   drawing the grid and composing the window
-//   levels/   the level list, loading, saving and deleting levels
-//             (app/LevelLibrary.cpp holds the window's side of it)
-//   modes/    the mouse in play and in the editor, random levels
-//   solver/   the Solve command and its solution browser
+// They glue to Win32 what the engine decides without a window: the board's
+// rules and search (model/, solver/), the level files and names (levels/),
+// what a click does (modes/), and the window's and grid's geometry
+// (app/WindowLayout, render/GridGeometry).
 // Every operation catches its own exceptions and reports them through
 // OnException (NEREKU_GUARDED).
 #pragma once
@@ -142,7 +144,7 @@ private:
     const wchar_t* Text(const wchar_t* key) const;
     // Plays sound resource `id`, waiting for its end unless `async`.
     void PlaySoundResource(int id, bool async) const;
-    // The grid rectangle of the last layout as four numbers.
+    // Where a click at (x, y) lands on the grid picture as last laid out.
     GridHit HitTest(short x, short y) const;
 
     // The end-to-end tests' probe (app/TestProbe.cpp).
