@@ -1,0 +1,317 @@
+// Hunts for the editor boards on which the Solve command takes longest: any
+// givens, any signs between neighbours of a block (both halves set, as the
+// editor sets them). It keeps a pool of the slowest boards found, mutates one
+// of them (a sign added, removed or turned round; a given added or removed),
+// and keeps the mutant when it is slower than the fastest of the pool.
+//
+//   slow_board_hunt [--seconds N] [--cap-ms M] [--seed S] [--pool K]
+//                   [--from FILE] [--out FILE]
+//
+// Each board is solved once, as the Solve command does (limit 100), in a
+// child process whose processor time is the score; a child still busy after
+// --cap-ms of processor time is stopped and scores the cap. Processor time
+// rather than the clock, so that other work on the machine matters less; run
+// it pinned (taskset -c 0) all the same. The pool starts from the boards of
+// --from (lines as BoardLine writes them) and random boards; every minute and
+// at the end it is written to --out, slowest first, each line followed by
+// its time. Linux only (fork).
+#include <sys/resource.h>
+#include <sys/time.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "BoardText.h"
+#include "CNerekuEngine.h"
+
+namespace {
+
+struct Options {
+    double seconds = 600;
+    long capMs = 20000;
+    uint64_t seed = 1;
+    size_t pool = 24;
+    std::string from;
+    std::string out = "slow_boards.txt";
+};
+
+struct Scored {
+    std::string line;
+    double ms;
+};
+
+// ---- Random editor boards.
+
+const char* const kBaseGrid =
+    "123456789456789123789123456231674895875912364694538217317265948542897631968341572";
+
+// A random full grid: the base grid with its digits renamed, rows shuffled
+// within bands and bands shuffled, the same for the columns.
+std::string RandomGrid(std::mt19937_64& rng) {
+    auto lines = [&rng]() {
+        int bands[3] = {0, 1, 2};
+        std::shuffle(bands, bands + 3, rng);
+        std::vector<int> order;
+        for (int band : bands) {
+            int inner[3] = {0, 1, 2};
+            std::shuffle(inner, inner + 3, rng);
+            for (int line : inner) {
+                order.push_back(3 * band + line);
+            }
+        }
+        return order;
+    };
+    std::string names = "123456789";
+    std::shuffle(names.begin(), names.end(), rng);
+    const std::vector<int> rows = lines(), columns = lines();
+    std::string grid(kSquareCount, '0');
+    for (int i = 0; i < kSquareCount; ++i) {
+        grid[i] = names[kBaseGrid[SquareIndex(rows[RowOf(i)], columns[ColumnOf(i)])] - '1'];
+    }
+    return grid;
+}
+
+// The in-block neighbour pairs: a square and the one right of it or below it.
+std::vector<std::pair<int, int>> BlockPairs() {
+    std::vector<std::pair<int, int>> pairs;
+    for (int i = 0; i < kSquareCount; ++i) {
+        if (ColumnOf(i) % 3 != 2) {
+            pairs.push_back({i, i + 1});
+        }
+        if (RowOf(i) % 3 != 2) {
+            pairs.push_back({i, i + 9});
+        }
+    }
+    return pairs;
+}
+
+const std::vector<std::pair<int, int>> kPairs = BlockPairs();
+
+// Sets the sign of a pair (first < second when `firstSmaller`), or clears it.
+void SetSign(CNerekuEngine& engine, std::pair<int, int> pair, int sign) {
+    const bool right = pair.second == pair.first + 1;
+    EdgeMask& first = engine.edgeMasks[pair.first];
+    EdgeMask& second = engine.edgeMasks[pair.second];
+    first &= static_cast<EdgeMask>(right ? ~(kRightSmaller | kRightGreater)
+                                         : ~(kDownSmaller | kDownGreater));
+    second &=
+        static_cast<EdgeMask>(right ? ~(kLeftSmaller | kLeftGreater) : ~(kUpSmaller | kUpGreater));
+    if (sign > 0) { // first smaller
+        first |= right ? kRightSmaller : kDownSmaller;
+        second |= right ? kLeftGreater : kUpGreater;
+    } else if (sign < 0) {
+        first |= right ? kRightGreater : kDownGreater;
+        second |= right ? kLeftSmaller : kUpSmaller;
+    }
+}
+
+// -1, 0 or 1: the pair's sign as SetSign takes it.
+int SignOf(const CNerekuEngine& engine, std::pair<int, int> pair) {
+    const EdgeMask mask = engine.edgeMasks[pair.first];
+    const bool right = pair.second == pair.first + 1;
+    if (mask & (right ? kRightSmaller : kDownSmaller)) {
+        return 1;
+    }
+    return (mask & (right ? kRightGreater : kDownGreater)) ? -1 : 0;
+}
+
+// Few givens and many signs of one random grid: most such boards have one or
+// a few solutions, and the search on them is slow when the signs do the
+// work the givens do not.
+std::string RandomBoard(std::mt19937_64& rng) {
+    const std::string grid = RandomGrid(rng);
+    auto engine = std::make_unique<CNerekuEngine>();
+    std::string puzzle(kSquareCount, '.');
+    const int givens = static_cast<int>(rng() % 7);
+    for (int n = 0; n < givens; ++n) {
+        const int i = static_cast<int>(rng() % kSquareCount);
+        puzzle[i] = grid[i];
+    }
+    LoadBoardLine(*engine, puzzle);
+    const int percent = 30 + static_cast<int>(rng() % 50);
+    for (const auto& pair : kPairs) {
+        if (static_cast<int>(rng() % 100) < percent) {
+            SetSign(*engine, pair, grid[pair.first] < grid[pair.second] ? 1 : -1);
+        }
+    }
+    return BoardLine(*engine);
+}
+
+// One to three changes of the kinds an editor makes.
+std::string Mutate(const std::string& line, std::mt19937_64& rng) {
+    auto engine = std::make_unique<CNerekuEngine>();
+    LoadBoardLine(*engine, line);
+    const int changes = 1 + static_cast<int>(rng() % 3);
+    for (int n = 0; n < changes; ++n) {
+        const auto& pair = kPairs[rng() % kPairs.size()];
+        const int square = static_cast<int>(rng() % kSquareCount);
+        switch (rng() % 6) {
+        case 0: // add or turn a sign
+        case 1:
+            SetSign(*engine, pair, rng() % 2 ? 1 : -1);
+            break;
+        case 2:
+            SetSign(*engine, pair, 0);
+            break;
+        case 3:
+            SetSign(*engine, pair, -SignOf(*engine, pair));
+            break;
+        case 4: // a given, of any digit
+            MakeEmptySquare(engine->squares[square]);
+            engine->squares[square].fixed = 1;
+            SetSquareToDigit(engine->squares[square], static_cast<unsigned char>(1 + rng() % 9));
+            break;
+        default:
+            MakeEmptySquare(engine->squares[square]);
+            break;
+        }
+    }
+    engine->UpdateLevelHasEdges();
+    return BoardLine(*engine);
+}
+
+// ---- Timing in a child process.
+
+// The processor time of one Solve on the board, in milliseconds; the cap
+// when the child had to be stopped.
+double TimeSolve(const std::string& line, long capMs) {
+    const pid_t child = fork();
+    if (child == 0) {
+        itimerval limit{};
+        limit.it_value.tv_sec = capMs / 1000;
+        limit.it_value.tv_usec = (capMs % 1000) * 1000;
+        setitimer(ITIMER_PROF, &limit, nullptr); // SIGPROF ends the child
+        auto engine = std::make_unique<CNerekuEngine>();
+        LoadBoardLine(*engine, line);
+        engine->SolveLevel_FindSolutions();
+        _exit(0);
+    }
+    if (child < 0) {
+        return 0;
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    if (!WIFEXITED(status)) {
+        return static_cast<double>(capMs);
+    }
+    return usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3 +
+           usage.ru_stime.tv_sec * 1e3 + usage.ru_stime.tv_usec / 1e3;
+}
+
+void WritePool(const std::vector<Scored>& pool, const std::string& path) {
+    std::ofstream out(path, std::ios::trunc);
+    out << "# slowest boards found by slow_board_hunt, with the processor time of one Solve\n";
+    for (const Scored& entry : pool) {
+        out << entry.line << "  # " << entry.ms << " ms\n";
+    }
+}
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        const size_t equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        std::string value;
+        if (equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+        } else if (i + 1 < argc) {
+            value = argv[++i];
+        } else {
+            return false;
+        }
+        if (name == "--seconds") {
+            options.seconds = std::atof(value.c_str());
+        } else if (name == "--cap-ms") {
+            options.capMs = std::atol(value.c_str());
+        } else if (name == "--seed") {
+            options.seed = std::strtoull(value.c_str(), nullptr, 10);
+        } else if (name == "--pool") {
+            options.pool = static_cast<size_t>(std::max(2L, std::atol(value.c_str())));
+        } else if (name == "--from") {
+            options.from = value;
+        } else if (name == "--out") {
+            options.out = value;
+        } else {
+            return false;
+        }
+    }
+    return options.capMs > 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::fprintf(stderr, "usage: slow_board_hunt [--seconds N] [--cap-ms M] [--seed S] "
+                             "[--pool K] [--from FILE] [--out FILE]\n");
+        return 1;
+    }
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    auto elapsed = [&] { return std::chrono::duration<double>(Clock::now() - start).count(); };
+    std::mt19937_64 rng(options.seed);
+
+    std::vector<std::string> seeds;
+    std::ifstream from(options.from);
+    auto probe = std::make_unique<CNerekuEngine>();
+    for (std::string line; std::getline(from, line);) {
+        line = line.substr(0, line.find("  #"));
+        if (!line.empty() && line[0] != '#' && LoadBoardLine(*probe, line)) {
+            seeds.push_back(line);
+        }
+    }
+    while (seeds.size() < options.pool) {
+        seeds.push_back(RandomBoard(rng));
+    }
+    std::vector<Scored> pool;
+    for (const std::string& line : seeds) {
+        pool.push_back({line, TimeSolve(line, options.capMs)});
+    }
+    auto slowestFirst = [](const Scored& a, const Scored& b) { return a.ms > b.ms; };
+    std::sort(pool.begin(), pool.end(), slowestFirst);
+    pool.resize(options.pool);
+
+    long evaluations = 0;
+    double lastWrite = 0;
+    while (elapsed() < options.seconds) {
+        // The parent: one of the slowest quarter most of the time, any of
+        // the pool sometimes, and now and then a fresh random board.
+        std::string child;
+        if (rng() % 10 == 0) {
+            child = RandomBoard(rng);
+        } else {
+            const size_t range = rng() % 4 != 0 ? pool.size() / 4 + 1 : pool.size();
+            child = Mutate(pool[rng() % range].line, rng);
+        }
+        const double ms = TimeSolve(child, options.capMs);
+        ++evaluations;
+        if (ms > pool.back().ms) {
+            pool.back() = {child, ms};
+            std::sort(pool.begin(), pool.end(), slowestFirst);
+        }
+        if (elapsed() - lastWrite > 60) {
+            lastWrite = elapsed();
+            WritePool(pool, options.out);
+            std::printf("%.0f s, %ld boards: slowest %.1f ms, median of the pool %.1f ms\n",
+                        elapsed(), evaluations, pool.front().ms, pool[pool.size() / 2].ms);
+            std::fflush(stdout);
+        }
+    }
+    WritePool(pool, options.out);
+    std::printf("done: %.0f s, %ld boards tried; slowest %.1f ms:\n%s\n", elapsed(), evaluations,
+                pool.front().ms, pool.front().line.c_str());
+    return 0;
+}
