@@ -3,18 +3,25 @@
 // FreeOrderRules.h), else in the member order. Two kinds of board are not
 // branched on although the member search would branch on them, since no
 // branch below them can store anything: one with a unit that misses a digit,
-// and, once a node's branches have grown many, one whose remaining branches
-// the probe shows to hold no solution.
+// and, on a level with signs, once a node's branches have grown many, one
+// whose remaining branches the probe shows to hold no solution.
 #include "solver/BoardSearch.h"
+
+#include <algorithm>
+#include <cstring>
 
 #include "corvane/CDataCube.h"
 
 namespace {
 
 // How many boards a node's branches may look at before the probe is asked
-// about the rest; doubled after each answer that finds a solution, so the
-// probes cost at most about as much as the search itself.
-constexpr long kProbeAfter = 2048;
+// about the rest, doubled after each answer that does not cut them; and how
+// many boards the probes may look at, all together, for each board of the
+// search. A probe that runs out of boards answers that a solution may be
+// there, so the probes never cost more than the search itself, and a probe
+// that cannot tell quickly is asked again later with more.
+constexpr long kProbeAfter = 64;
+constexpr long kProbeShare = 1;
 
 } // namespace
 
@@ -54,16 +61,18 @@ void BoardSearch::ChooseOrderBelow(const SearchBoard& board) {
 // of the flags, less every other digit, which the full board's peers strike.
 void BoardSearch::Store(const SearchBoard& board, Order order) {
     Square image[kSquareCount];
-    for (int i = 0; i < kSquareCount; ++i) {
-        image[i].fixed = fixed[i];
-    }
     if (order == Order::Free) {
-        SearchBoard kept = board;
+        std::memset(image, 0, sizeof(image));
         for (int i = 0; i < kSquareCount; ++i) {
-            kept.candidates[i] &= topCandidates[i];
+            const int d = board.numbers[i] - 1;
+            image[i].fixed = fixed[i];
+            image[i].number = board.numbers[i];
+            image[i].possible[d] = static_cast<unsigned char>((topCandidates[i] >> d) & 1);
         }
-        StoreSearchBoard(kept, image);
     } else {
+        for (int i = 0; i < kSquareCount; ++i) {
+            image[i].fixed = fixed[i];
+        }
         StoreSearchBoard(board, image);
     }
     const int row = solutions->AddRow(-1, 0);
@@ -85,10 +94,10 @@ bool BoardSearch::MayBranch(const SearchBoard& board, Order order, unsigned char
     return order == Order::Free || !MissesADigit(board);
 }
 
-bool BoardSearch::RestIsEmpty(const SearchBoard& board, int chosen, unsigned tried) {
+bool BoardSearch::RestIsEmpty(const SearchBoard& board, int chosen, unsigned tried, long budget) {
     SearchBoard rest = board;
     DropCandidates(rest, chosen, tried);
-    return !probe.MayHaveSolution(rest);
+    return !probe.MayHaveSolution(rest, budget);
 }
 
 void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char depth) {
@@ -129,8 +138,9 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
     long probeAfter = kProbeAfter;
     unsigned tried = 0;
     for (unsigned digits = board.candidates[chosen]; digits != 0; digits &= digits - 1) {
-        if (nodes - start >= probeAfter) {
-            if (RestIsEmpty(*base, chosen, tried)) {
+        if (checked.count > 0 && nodes - start >= probeAfter) {
+            const long budget = std::min(nodes - start, nodes * kProbeShare - probe.Nodes());
+            if (budget > 0 && RestIsEmpty(*base, chosen, tried, budget)) {
                 break;
             }
             probeAfter *= 2;

@@ -40,7 +40,7 @@ private:
     // propagated.
     bool MayBranch(const SearchBoard& board, Order order, unsigned char depth) const;
     // Whether the branches below the board after `tried` have no solution.
-    bool RestIsEmpty(const SearchBoard& board, int chosen, unsigned tried);
+    bool RestIsEmpty(const SearchBoard& board, int chosen, unsigned tried, long budget);
     void Store(const SearchBoard& board, Order order);
 
     SignList ruleSigns;

@@ -16,10 +16,13 @@
 
 RuleWork RulePasses::WholeBoard(const SearchBoard& board) const {
     RuleWork work;
+    work.cleanNumbers = true;
     for (int i = 0; i < kSquareCount; ++i) {
         work.singles.Add(i);
         if (board.numbers[i] != 0) {
             work.placed[work.placedCount++] = static_cast<uint8_t>(i);
+            work.cleanNumbers =
+                work.cleanNumbers && board.candidates[i] == DigitBit(board.numbers[i]);
         }
     }
     work.units = (uint32_t{1} << kUnitCount) - 1;
@@ -69,15 +72,30 @@ bool RulePasses::SetSingleNumbers(SearchBoard& board, RuleWork& work) const {
 }
 
 // A placed digit leaves the candidates of every other square of its row,
-// column and block, numbered or not.
+// column and block, numbered or not. Where numbered squares hold only their
+// number and no digit repeats, the peers that have it are the digit's places
+// in the three units.
 bool RulePasses::MarkOffNeighbours(SearchBoard& board, RuleWork& work) const {
     bool changed = false;
     for (int k = 0; k < work.placedCount; ++k) {
         const int index = work.placed[k];
-        const uint16_t bit = DigitBit(board.numbers[index]);
+        const int d = board.numbers[index] - 1;
+        if (work.cleanNumbers && !board.repeated) {
+            for (uint8_t unit : kUnits.units[index]) {
+                for (unsigned places = board.places[unit][d]; places != 0; places &= places - 1) {
+                    const int peer = kUnits.squares[unit][LowestBit(places)];
+                    if ((board.candidates[peer] >> d) & 1) { // a square in two of the units
+                        DropDigit(board, peer, d);
+                        Noted(board, work, peer);
+                        changed = true;
+                    }
+                }
+            }
+            continue;
+        }
         for (uint8_t peer : kPeerTable.peers[index]) {
-            if (board.candidates[peer] & bit) {
-                DropDigit(board, peer, board.numbers[index] - 1);
+            if ((board.candidates[peer] >> d) & 1) {
+                DropDigit(board, peer, d);
                 Noted(board, work, peer);
                 changed = true;
             }

@@ -14,9 +14,13 @@
 
 // What changed since each rule last looked.
 struct RuleWork {
-    SquareSet singles;            // empty squares that may have one candidate left
-    SquareSet signSquares;        // squares whose sign neighbours changed
-    uint32_t units = 0;           // units whose places or digits changed
+    SquareSet singles;     // empty squares that may have one candidate left
+    SquareSet signSquares; // squares whose sign neighbours changed
+    uint32_t units = 0;    // units whose places or digits changed
+    // Every numbered square's candidate was its number alone when the work
+    // began: then, while no digit repeats, a placed digit stands among the
+    // candidates of empty peers only.
+    bool cleanNumbers = false;
     uint8_t placed[kSquareCount]; // numbers not yet struck from their peers
     int placedCount = 0;
 };

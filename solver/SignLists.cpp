@@ -93,12 +93,17 @@ bool ReadCheckedSigns(const CheckedSigns& checked, SignList& list) {
             if (below[squares[k]] & (1u << k)) {
                 return false; // a circle of signs
             }
-            int above = 0;
             for (int other = 0; other < 9; ++other) {
-                above += (below[squares[other]] >> k) & 1;
+                if ((below[squares[other]] >> k) & 1) {
+                    list.above[squares[k]] |= static_cast<uint16_t>(1u << other);
+                    list.readers[squares[k]].Add(squares[other]);
+                    list.readers[squares[other]].Add(squares[k]);
+                }
             }
-            const int under = kSets.count[below[squares[k]]];
-            list.signs[squares[k]].keep = DigitRange(under + 1, kDigitCount - above);
+            list.below[squares[k]] = below[squares[k]];
+            const int under = kSets.count[list.below[squares[k]]];
+            const int over = kSets.count[list.above[squares[k]]];
+            list.signs[squares[k]].keep = DigitRange(under + 1, kDigitCount - over);
         }
     }
     return true;
@@ -142,4 +147,30 @@ bool CheckedSignsHold(const SearchBoard& board, const CheckedSigns& checked) {
         }
     }
     return true;
+}
+
+unsigned NarrowedByChains(const SearchBoard& board, const SignList& list, int index, unsigned set) {
+    const uint8_t* squares = kUnits.squares[kUnits.units[index][2]];
+    auto digitsOf = [&](unsigned places) {
+        unsigned digits = 0;
+        for (; places != 0; places &= places - 1) {
+            digits |= board.candidates[squares[LowestBit(places)]];
+        }
+        return digits;
+    };
+    if (list.below[index] != 0) {
+        unsigned digits = digitsOf(list.below[index]);
+        for (int n = kSets.count[list.below[index]]; n > 1 && digits != 0; --n) {
+            digits &= digits - 1; // the n - 1 smallest go
+        }
+        set &= digits == 0 ? 0u : ~unsigned{kSets.upToLowest[digits & (~digits + 1)]};
+    }
+    if (list.above[index] != 0) {
+        unsigned digits = digitsOf(list.above[index]);
+        for (int n = kSets.count[list.above[index]]; n > 1 && digits != 0; --n) {
+            digits &= ~(1u << LowestBit(kSets.fromHighest[digits])); // the n - 1 largest go
+        }
+        set &= digits == 0 ? 0u : ~unsigned{kSets.fromHighest[digits]};
+    }
+    return set;
 }

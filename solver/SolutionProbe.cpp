@@ -3,10 +3,9 @@
 // the square with the fewest candidates.
 #include "solver/SolutionProbe.h"
 
-bool SolutionProbe::MayHaveSolution(const SearchBoard& board) {
-    if (circle) {
-        return false;
-    }
+#include <cstring>
+
+SearchBoard SolutionProbe::Start(const SearchBoard& board, FreeWork& work) const {
     SearchBoard copy = board;
     // A numbered square stands for its number alone, whatever flags it kept.
     for (int i = 0; i < kSquareCount; ++i) {
@@ -14,8 +13,26 @@ bool SolutionProbe::MayHaveSolution(const SearchBoard& board) {
             copy.candidates[i] = DigitBit(copy.numbers[i]);
         }
     }
-    FreeWork work = rules.WholeBoard(copy);
-    return Solve(copy, work, -1, 0);
+    work = rules.WholeBoard(copy);
+    return copy;
+}
+
+bool SolutionProbe::MayHaveSolution(const SearchBoard& board, long budget) {
+    if (circle) {
+        return false;
+    }
+    bool fits = haveSolution;
+    for (int i = 0; i < kSquareCount && fits; ++i) {
+        fits = (board.candidates[i] & DigitBit(lastSolution[i])) != 0 &&
+               (board.numbers[i] == 0 || board.numbers[i] == lastSolution[i]);
+    }
+    if (fits) {
+        return true;
+    }
+    FreeWork work;
+    SearchBoard copy = Start(board, work);
+    stopAt = nodes + budget;
+    return Solve(copy, work, -1, 0) || nodes >= stopAt;
 }
 
 // Places `digit` on square `index` (none when it is negative), propagates,
@@ -26,14 +43,28 @@ bool SolutionProbe::Solve(SearchBoard& board, FreeWork& work, int index, int dig
         return false;
     }
     if (board.emptySquares == 0) {
+        std::memcpy(lastSolution, board.numbers, sizeof(lastSolution));
+        haveSolution = true;
         return true;
     }
-    int chosen = 0;
-    FindLowest(board, &chosen, 2);
+    // The square with the fewest candidates, and among those the one most
+    // bound by signs: its choice decides the most.
+    int chosen = -1;
+    int best = 0;
+    for (int i = 0; i < kSquareCount; ++i) {
+        if (board.numbers[i] == 0) {
+            const int score = (16 - kSets.count[board.candidates[i]]) * 32 +
+                              kSets.count[bounds.below[i]] + kSets.count[bounds.above[i]];
+            if (score > best) {
+                best = score;
+                chosen = i;
+            }
+        }
+    }
     for (unsigned digits = board.candidates[chosen]; digits != 0; digits &= digits - 1) {
         SearchBoard child = board;
         FreeWork childWork;
-        if (Solve(child, childWork, chosen, LowestBit(digits) + 1)) {
+        if (Solve(child, childWork, chosen, LowestBit(digits) + 1) || nodes >= stopAt) {
             return true;
         }
     }
