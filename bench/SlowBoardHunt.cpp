@@ -28,12 +28,12 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "BoardText.h"
 #include "CNerekuEngine.h"
+#include "EditorBoards.h"
 
 namespace {
 
@@ -53,109 +53,36 @@ struct Scored {
 
 // ---- Random editor boards.
 
-const char* const kBaseGrid =
-    "123456789456789123789123456231674895875912364694538217317265948542897631968341572";
-
-// A random full grid: the base grid with its digits renamed, rows shuffled
-// within bands and bands shuffled, the same for the columns.
-std::string RandomGrid(std::mt19937_64& rng) {
-    auto lines = [&rng]() {
-        int bands[3] = {0, 1, 2};
-        std::shuffle(bands, bands + 3, rng);
-        std::vector<int> order;
-        for (int band : bands) {
-            int inner[3] = {0, 1, 2};
-            std::shuffle(inner, inner + 3, rng);
-            for (int line : inner) {
-                order.push_back(3 * band + line);
-            }
-        }
-        return order;
-    };
-    std::string names = "123456789";
-    std::shuffle(names.begin(), names.end(), rng);
-    const std::vector<int> rows = lines(), columns = lines();
-    std::string grid(kSquareCount, '0');
-    for (int i = 0; i < kSquareCount; ++i) {
-        grid[i] = names[kBaseGrid[SquareIndex(rows[RowOf(i)], columns[ColumnOf(i)])] - '1'];
-    }
-    return grid;
-}
-
-// The in-block neighbour pairs: a square and the one right of it or below it.
-std::vector<std::pair<int, int>> BlockPairs() {
-    std::vector<std::pair<int, int>> pairs;
-    for (int i = 0; i < kSquareCount; ++i) {
-        if (ColumnOf(i) % 3 != 2) {
-            pairs.push_back({i, i + 1});
-        }
-        if (RowOf(i) % 3 != 2) {
-            pairs.push_back({i, i + 9});
-        }
-    }
-    return pairs;
-}
-
-const std::vector<std::pair<int, int>> kPairs = BlockPairs();
-
-// Sets the sign of a pair (first < second when `firstSmaller`), or clears it.
-void SetSign(CNerekuEngine& engine, std::pair<int, int> pair, int sign) {
-    const bool right = pair.second == pair.first + 1;
-    EdgeMask& first = engine.edgeMasks[pair.first];
-    EdgeMask& second = engine.edgeMasks[pair.second];
-    first &= static_cast<EdgeMask>(right ? ~(kRightSmaller | kRightGreater)
-                                         : ~(kDownSmaller | kDownGreater));
-    second &=
-        static_cast<EdgeMask>(right ? ~(kLeftSmaller | kLeftGreater) : ~(kUpSmaller | kUpGreater));
-    if (sign > 0) { // first smaller
-        first |= right ? kRightSmaller : kDownSmaller;
-        second |= right ? kLeftGreater : kUpGreater;
-    } else if (sign < 0) {
-        first |= right ? kRightGreater : kDownGreater;
-        second |= right ? kLeftSmaller : kUpSmaller;
-    }
-}
-
-// -1, 0 or 1: the pair's sign as SetSign takes it.
-int SignOf(const CNerekuEngine& engine, std::pair<int, int> pair) {
-    const EdgeMask mask = engine.edgeMasks[pair.first];
-    const bool right = pair.second == pair.first + 1;
-    if (mask & (right ? kRightSmaller : kDownSmaller)) {
-        return 1;
-    }
-    return (mask & (right ? kRightGreater : kDownGreater)) ? -1 : 0;
-}
-
 // Few givens and many signs of one random grid: most such boards have one or
 // a few solutions, and the search on them is slow when the signs do the
 // work the givens do not.
-std::string RandomBoard(std::mt19937_64& rng) {
+std::string RandomBoard(BoardRng& rng) {
     const std::string grid = RandomGrid(rng);
     auto engine = std::make_unique<CNerekuEngine>();
     std::string puzzle(kSquareCount, '.');
-    const int givens = static_cast<int>(rng() % 7);
+    const int givens = Below(rng, 7);
     for (int n = 0; n < givens; ++n) {
-        const int i = static_cast<int>(rng() % kSquareCount);
+        const int i = Below(rng, kSquareCount);
         puzzle[i] = grid[i];
     }
     LoadBoardLine(*engine, puzzle);
-    const int percent = 30 + static_cast<int>(rng() % 50);
-    for (const auto& pair : kPairs) {
-        if (static_cast<int>(rng() % 100) < percent) {
-            SetSign(*engine, pair, grid[pair.first] < grid[pair.second] ? 1 : -1);
+    const int percent = 30 + Below(rng, 50);
+    for (const auto& pair : BlockPairs()) {
+        if (Below(rng, 100) < percent) {
+            SetSign(*engine, pair, GridSign(grid, pair));
         }
     }
     return BoardLine(*engine);
 }
 
 // One to three changes of the kinds an editor makes.
-std::string Mutate(const std::string& line, std::mt19937_64& rng) {
+std::string Mutate(const std::string& line, BoardRng& rng) {
     auto engine = std::make_unique<CNerekuEngine>();
     LoadBoardLine(*engine, line);
-    const int changes = 1 + static_cast<int>(rng() % 3);
+    const int changes = 1 + Below(rng, 3);
     for (int n = 0; n < changes; ++n) {
-        const auto& pair = kPairs[rng() % kPairs.size()];
-        const int square = static_cast<int>(rng() % kSquareCount);
+        const auto& pair = BlockPairs()[rng() % BlockPairs().size()];
+        const int square = Below(rng, kSquareCount);
         switch (rng() % 6) {
         case 0: // add or turn a sign
         case 1:
@@ -262,7 +189,7 @@ int main(int argc, char** argv) {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
     auto elapsed = [&] { return std::chrono::duration<double>(Clock::now() - start).count(); };
-    std::mt19937_64 rng(options.seed);
+    BoardRng rng(options.seed);
 
     std::vector<std::string> seeds;
     std::ifstream from(options.from);
