@@ -47,14 +47,13 @@ bool SolutionProbe::Solve(SearchBoard& board, FreeWork& work, int index, int dig
         haveSolution = true;
         return true;
     }
-    // The square with the fewest candidates, and among those the one most
-    // bound by signs: its choice decides the most.
+    // The square whose choices failed most often for its few candidates:
+    // squares that lead into dead ends early make the refutations short.
     int chosen = -1;
-    int best = 0;
+    long best = -1;
     for (int i = 0; i < kSquareCount; ++i) {
         if (board.numbers[i] == 0) {
-            const int score = (16 - kSets.count[board.candidates[i]]) * 32 +
-                              kSets.count[bounds.below[i]] + kSets.count[bounds.above[i]];
+            const long score = (failures[i] + 1) * 256 / kSets.count[board.candidates[i]];
             if (score > best) {
                 best = score;
                 chosen = i;
@@ -67,6 +66,7 @@ bool SolutionProbe::Solve(SearchBoard& board, FreeWork& work, int index, int dig
         if (Solve(child, childWork, chosen, LowestBit(digits) + 1) || nodes >= stopAt) {
             return true;
         }
+        ++failures[chosen];
     }
     return false;
 }

@@ -40,5 +40,6 @@ private:
     // The last solution found: a board it fits has a solution, and the next
     // question is often about a part of the tree that still holds it.
     uint8_t lastSolution[kSquareCount] = {};
+    long failures[kSquareCount] = {}; // branches of each square that held no solution
     bool haveSolution = false;
 };
