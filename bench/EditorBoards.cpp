@@ -1,6 +1,18 @@
 // Random editor boards.
 #include "EditorBoards.h"
 
+#include <sys/resource.h>
+#include <sys/time.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <memory>
+
+#include "BoardText.h"
+
 namespace {
 
 const char* const kBaseGrid =
@@ -83,4 +95,37 @@ int SignOf(const CNerekuEngine& engine, std::pair<int, int> pair) {
         return 1;
     }
     return (mask & (right ? kRightGreater : kDownGreater)) ? -1 : 0;
+}
+
+ChildSolve SolveInChild(const std::string& line, long capMs, int limit) {
+    const pid_t child = fork();
+    if (child == 0) {
+        itimerval stop{};
+        stop.it_value.tv_sec = capMs / 1000;
+        stop.it_value.tv_usec = (capMs % 1000) * 1000;
+        setitimer(ITIMER_PROF, &stop, nullptr); // SIGPROF ends the child
+        auto engine = std::make_unique<CNerekuEngine>();
+        LoadBoardLine(*engine, line);
+        _exit(std::min(engine->SolveLevel_FindSolutions(limit), 255));
+    }
+    if (child < 0) {
+        return {0, -1};
+    }
+    // The child's timer stops it; the clock, three times the cap, stops a
+    // child that waits instead of working.
+    int status = 0;
+    rusage usage{};
+    const auto start = std::chrono::steady_clock::now();
+    while (wait4(child, &status, WNOHANG, &usage) != child) {
+        if (std::chrono::steady_clock::now() - start > std::chrono::milliseconds(3 * capMs)) {
+            kill(child, SIGKILL);
+        }
+        usleep(200);
+    }
+    if (!WIFEXITED(status)) {
+        return {static_cast<double>(capMs), -1};
+    }
+    return {usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3 +
+                usage.ru_stime.tv_sec * 1e3 + usage.ru_stime.tv_usec / 1e3,
+            WEXITSTATUS(status)};
 }

@@ -40,3 +40,13 @@ int SignOf(const CNerekuEngine& engine, std::pair<int, int> pair);
 inline int GridSign(const std::string& grid, std::pair<int, int> pair) {
     return grid[pair.first] < grid[pair.second] ? 1 : -1;
 }
+
+// One Solve of a board line (BoardLine's form) with `limit`, in a child
+// process so that it can be stopped: its processor time in milliseconds and
+// how many solutions it stored (up to 255), or the cap and -1 when the child
+// was still busy after `capMs` of processor time. Linux only (fork).
+struct ChildSolve {
+    double ms;
+    int found;
+};
+ChildSolve SolveInChild(const std::string& line, long capMs, int limit);

@@ -15,14 +15,9 @@
 // --from (lines as BoardLine writes them) and random boards; every minute and
 // at the end it is written to --out, slowest first, each line followed by
 // its time. Linux only (fork).
-#include <sys/resource.h>
-#include <sys/time.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -110,33 +105,6 @@ std::string Mutate(const std::string& line, BoardRng& rng) {
 
 // ---- Timing in a child process.
 
-// The processor time of one Solve on the board, in milliseconds; the cap
-// when the child had to be stopped.
-double TimeSolve(const std::string& line, long capMs) {
-    const pid_t child = fork();
-    if (child == 0) {
-        itimerval limit{};
-        limit.it_value.tv_sec = capMs / 1000;
-        limit.it_value.tv_usec = (capMs % 1000) * 1000;
-        setitimer(ITIMER_PROF, &limit, nullptr); // SIGPROF ends the child
-        auto engine = std::make_unique<CNerekuEngine>();
-        LoadBoardLine(*engine, line);
-        engine->SolveLevel_FindSolutions();
-        _exit(0);
-    }
-    if (child < 0) {
-        return 0;
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    if (!WIFEXITED(status)) {
-        return static_cast<double>(capMs);
-    }
-    return usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3 +
-           usage.ru_stime.tv_sec * 1e3 + usage.ru_stime.tv_usec / 1e3;
-}
-
 void WritePool(const std::vector<Scored>& pool, const std::string& path) {
     std::ofstream out(path, std::ios::trunc);
     out << "# slowest boards found by slow_board_hunt, with the processor time of one Solve\n";
@@ -205,7 +173,7 @@ int main(int argc, char** argv) {
     }
     std::vector<Scored> pool;
     for (const std::string& line : seeds) {
-        pool.push_back({line, TimeSolve(line, options.capMs)});
+        pool.push_back({line, SolveInChild(line, options.capMs, 100).ms});
     }
     auto slowestFirst = [](const Scored& a, const Scored& b) { return a.ms > b.ms; };
     std::sort(pool.begin(), pool.end(), slowestFirst);
@@ -223,7 +191,7 @@ int main(int argc, char** argv) {
             const size_t range = rng() % 4 != 0 ? pool.size() / 4 + 1 : pool.size();
             child = Mutate(pool[rng() % range].line, rng);
         }
-        const double ms = TimeSolve(child, options.capMs);
+        const double ms = SolveInChild(child, options.capMs, 100).ms;
         ++evaluations;
         if (ms > pool.back().ms) {
             pool.back() = {child, ms};
