@@ -26,10 +26,12 @@ constexpr long kProbeShare = 1;
 } // namespace
 
 BoardSearch::BoardSearch(const EdgeMask* edgeMasks, bool levelHasEdges)
-    : ruleSigns(), checked(edgeMasks), checkedSigns(),
-      circle(!ReadCheckedSigns(checked, checkedSigns)), passes(ruleSigns, levelHasEdges),
+    // The sign lists are filled by the functions that read them, and the top
+    // candidates by the top level: neither is cleared first.
+    : checked(edgeMasks), circle(!ReadCheckedSigns(checked, checkedSigns)),
+      passes(ruleSigns, levelHasEdges),
       freeRules(levelHasEdges ? &ruleSigns : nullptr, checkedSigns), probe(checkedSigns, circle),
-      useSignRule(levelHasEdges), mirrored(SignsAreMirrored(edgeMasks)), topCandidates() {
+      useSignRule(levelHasEdges), mirrored(SignsAreMirrored(edgeMasks)) {
     ReadRuleSigns(edgeMasks, ruleSigns);
 }
 
