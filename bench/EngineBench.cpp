@@ -1,12 +1,15 @@
-// The search as the solve command runs it (SolveLevel_Iter(255, 100) on a
-// fresh board) over the empty grid, a level made of signs only, and the
-// usual sudoku collections.
+// The search as the solve command runs it (SolveLevel_FindSolutions with the
+// limit 100) over the empty grid, a level made of signs only, the usual
+// sudoku collections, and two sets of our own editor boards (bench/data: the
+// sign levels and the slowest boards the hunt found).
 //
 //   engine_bench [--puzzles=N] [Google Benchmark flags]
 //
 // Each collection is solved whole per iteration, or its first N puzzles with
 // --puzzles=N (0: every puzzle of every file); without the flag the big or
 // slow collections are cut to their first puzzles, as the table below says.
+// The context printed first names the build measured (build type, compiler,
+// flags).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -28,15 +31,18 @@ struct Collection {
     const char* name;
     const char* file;
     size_t defaultLimit; // 0: the whole file
+    bool ours;           // a set of bench/data, one BoardLine a line
 };
 
 const Collection kCollections[] = {
-    {"17_clue", "puzzles2_17_clue.txt", 10000},
-    {"magictour_top1465", "puzzles3_magictour_top1465.txt", 0},
-    {"forum_hardest_1106", "puzzles6_forum_hardest_1106.txt", 0},
-    {"forum_hardest_1905_11+", "puzzles5_forum_hardest_1905_11+.txt", 1000},
-    {"serg_multi_solution", "puzzles7_serg_benchmark.txt", 2000},
-    {"exchange_diabolical", "sudoku_exchange_diabolical.txt", 10000},
+    {"17_clue", "puzzles2_17_clue.txt", 10000, false},
+    {"magictour_top1465", "puzzles3_magictour_top1465.txt", 0, false},
+    {"forum_hardest_1106", "puzzles6_forum_hardest_1106.txt", 0, false},
+    {"forum_hardest_1905_11+", "puzzles5_forum_hardest_1905_11+.txt", 1000, false},
+    {"serg_multi_solution", "puzzles7_serg_benchmark.txt", 2000, false},
+    {"exchange_diabolical", "sudoku_exchange_diabolical.txt", 10000, false},
+    {"sign_levels", "sign_levels.txt", 0, true},
+    {"slow_boards", "slow_boards.txt", 0, true},
 };
 
 void EmptyGrid(benchmark::State& state) {
@@ -79,8 +85,9 @@ void SignsOnly(benchmark::State& state) {
 }
 
 // Solves every puzzle of the collection once per iteration. Besides the rate
-// it reports the solutions found per puzzle, how many puzzles had none, and
-// the slowest puzzle (its time and its place in the list).
+// it reports the solutions found per puzzle, how many puzzles had none, the
+// median time of one puzzle and the slowest puzzle (its time and its place
+// in the list).
 void SolveCollection(benchmark::State& state, const std::vector<std::string>* puzzles) {
     using Clock = std::chrono::steady_clock;
     auto engine = std::make_unique<CNerekuEngine>();
@@ -88,21 +95,25 @@ void SolveCollection(benchmark::State& state, const std::vector<std::string>* pu
     long long unsolved = 0;
     double worstMs = 0;
     size_t worstIndex = 0;
+    std::vector<double> times;
     for (auto _ : state) {
         for (size_t i = 0; i < puzzles->size(); ++i) {
             const Clock::time_point start = Clock::now();
-            LoadPuzzleDigits(*engine, (*puzzles)[i]);
+            LoadBoardLine(*engine, (*puzzles)[i]);
             const int found = engine->SolveLevel_FindSolutions();
             const double ms =
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             solutions += found;
             unsolved += found == 0 ? 1 : 0;
+            times.push_back(ms);
             if (ms > worstMs) {
                 worstMs = ms;
                 worstIndex = i;
             }
         }
     }
+    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+    state.counters["median_ms"] = times.empty() ? 0 : times[times.size() / 2];
     const double solved = static_cast<double>(state.iterations()) * puzzles->size();
     state.counters["puzzles/s"] = benchmark::Counter(solved, benchmark::Counter::kIsRate);
     state.counters["puzzles"] = static_cast<double>(puzzles->size());
@@ -135,6 +146,7 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
+    benchmark::AddCustomContext("build", NEREKU_BUILD_INFO);
     benchmark::RegisterBenchmark("Search/EmptyGrid", EmptyGrid)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Search/SignsOnly", SignsOnly)->Unit(benchmark::kMicrosecond);
 
@@ -144,8 +156,11 @@ int main(int argc, char** argv) {
     for (size_t k = 0; k < std::size(kCollections); ++k) {
         const Collection& collection = kCollections[k];
         const size_t cut = limit >= 0 ? static_cast<size_t>(limit) : collection.defaultLimit;
-        const std::string path = folder + "/" + collection.file;
-        if (!ReadPuzzleFile(path, cut, loaded[k]) || loaded[k].empty()) {
+        const std::string path =
+            (collection.ours ? std::string(NEREKU_BENCH_DATA_DIR) : folder) + "/" + collection.file;
+        const bool read = collection.ours ? ReadBoardFile(path, cut, loaded[k])
+                                          : ReadPuzzleFile(path, cut, loaded[k]);
+        if (!read || loaded[k].empty()) {
             std::fprintf(stderr, "engine_bench: no puzzles in %s, skipped\n", path.c_str());
             continue;
         }

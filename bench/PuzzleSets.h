@@ -15,3 +15,8 @@ std::string SudokuDataFolder();
 // The puzzles of one file, at most `limit` of them (0: all), in file order.
 // False when the file cannot be opened.
 bool ReadPuzzleFile(const std::string& path, size_t limit, std::vector<std::string>& puzzles);
+
+// The boards of one of our sets (bench/data): one BoardLine a line, '#'
+// comment lines, and a comment after two spaces and a '#' on a board's line.
+// At most `limit` of them (0: all); false when the file cannot be opened.
+bool ReadBoardFile(const std::string& path, size_t limit, std::vector<std::string>& boards);

@@ -1,6 +1,9 @@
 // Boards as text, for the command-line tool, the tests and the benchmarks.
 #include "BoardText.h"
 
+#include <algorithm>
+#include <cstring>
+
 std::string BoardDigits(const Square (&squares)[kSquareCount]) {
     std::string digits(kSquareCount, '0');
     for (int i = 0; i < kSquareCount; ++i) {
@@ -25,6 +28,47 @@ bool LoadPuzzleDigits(CNerekuEngine& engine, std::string_view line) {
             SetSquareToDigit(engine.squares[i], static_cast<unsigned char>(line[i] - '0'));
         }
     }
+    return true;
+}
+
+std::string BoardLine(const CNerekuEngine& engine) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string line = BoardDigits(engine.squares);
+    for (char& ch : line) {
+        ch = ch == '0' ? '.' : ch;
+    }
+    line += ' ';
+    for (EdgeMask mask : engine.edgeMasks) {
+        line += kHex[mask >> 4];
+        line += kHex[mask & 15];
+    }
+    return line;
+}
+
+bool LoadBoardLine(CNerekuEngine& engine, std::string_view line) {
+    auto hexValue = [](char ch) {
+        return ch >= '0' && ch <= '9' ? ch - '0' : ch >= 'a' && ch <= 'f' ? ch - 'a' + 10 : -1;
+    };
+    std::string_view signs;
+    if (line.size() > kSquareCount) {
+        signs = line.substr(kSquareCount + 1);
+        if (line[kSquareCount] != ' ' || signs.size() != 2 * kMaskImageSize) {
+            return false;
+        }
+    }
+    EdgeMask masks[kSquareCount] = {};
+    for (size_t k = 0; k < signs.size(); ++k) {
+        const int value = hexValue(signs[k]);
+        if (value < 0) {
+            return false;
+        }
+        masks[k / 2] = static_cast<EdgeMask>(masks[k / 2] | value << (k % 2 == 0 ? 4 : 0));
+    }
+    if (!LoadPuzzleDigits(engine, line.substr(0, std::min<size_t>(line.size(), kSquareCount)))) {
+        return false;
+    }
+    std::memcpy(engine.edgeMasks, masks, sizeof(masks));
+    engine.UpdateLevelHasEdges();
     return true;
 }
 

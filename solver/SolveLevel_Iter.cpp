@@ -3,10 +3,11 @@
 // command, the random level generator and the tool, and finds the solutions
 // in a fixed order: at each branch the digits are tried in increasing order.
 #include <cstring>
+#include <memory>
 
 #include "CNerekuEngine.h"
 #include "Guarded.h"
-#include "solver/CompactBoard.h"
+#include "solver/BoardSearch.h"
 
 int CNerekuEngine::SolveLevel_FindSolutions(int maxSolutions) {
     return NEREKU_GUARDED([&] {
@@ -19,22 +20,22 @@ int CNerekuEngine::SolveLevel_FindSolutions(int maxSolutions) {
     });
 }
 
-// The search runs on the compact board (solver/CompactBoard.h), which holds
+// The search runs on the search board (solver/BoardSearch.h), which holds
 // the same numbers and candidates and gives the same results as the member
 // rules and checks on the squares.
 void CNerekuEngine::SolveLevel_Iter(unsigned char depth, int maxSolutions) {
     NEREKU_GUARDED([&] {
-        if (!FitsCompactBoard(squares)) {
+        if (!FitsSearchBoard(squares)) {
             return;
         }
         unsigned char fixed[kSquareCount];
         for (int i = 0; i < kSquareCount; ++i) {
             fixed[i] = squares[i].fixed;
         }
-        CompactBoard board;
-        LoadCompactBoard(squares, board);
-        const CompactSolver solver(edgeMasks, levelHasEdges);
-        solver.Search(board, depth, maxSolutions, fixed, solutions);
-        StoreCompactBoard(board, squares);
+        SearchBoard board;
+        LoadSearchBoard(squares, board);
+        auto search = std::make_unique<BoardSearch>(edgeMasks, levelHasEdges);
+        search->Search(board, depth, maxSolutions, fixed, solutions);
+        StoreSearchBoard(board, squares);
     });
 }

@@ -1,8 +1,8 @@
-// The search on the compact board against the search on the squares: the same
+// The search on the search board against the search on the squares: the same
 // stored solutions, byte for byte and in the same order, and the same board
 // left behind, on puzzle collections, on the empty grid and on random boards
 // with signs, crossed-off candidates, conflicting numbers and stale flags.
-// The compact rules and checks are also held against the member rules one by
+// The search board's rules and checks are also held against the member rules one by
 // one, which points at the rule when the searches differ.
 #include <algorithm>
 #include <cstring>
@@ -16,7 +16,7 @@
 #include "PlainSearch.h"
 #include "TestBoards.h"
 #include "corvane/Numbers.h"
-#include "solver/CompactBoard.h"
+#include "solver/BoardSearch.h"
 
 namespace {
 
@@ -187,51 +187,61 @@ size_t ExpectSameSearch(const TestEngine& start, int depth, int limit, const std
     return plain.size() - 1;
 }
 
-// ---- The compact rules against the member rules.
+// ---- The search board's rules against the member rules.
 
 // Applies each rule both ways to the same board and compares board and
 // result; then the checks and the choice of the square to branch on, with the
 // board just loaded and stored again.
 void ExpectSameRules(const TestEngine& start) {
+    using Rule = bool (RulePasses::*)(SearchBoard&, RuleWork&) const;
     const struct {
         const char* name;
         bool (CNerekuEngine::*member)();
-        bool (CompactSolver::*compact)(CompactBoard&) const;
+        Rule rule;
     } rules[] = {{"single numbers", &CNerekuEngine::SolveLevel_SetSingleNumbersToDetermined,
-                  &CompactSolver::SetSingleNumbers},
+                  &RulePasses::SetSingleNumbers},
                  {"marking off", &CNerekuEngine::SolveLevel_MarkOffNeighboursOfDeterminedNumbers,
-                  &CompactSolver::MarkOffNeighbours},
+                  &RulePasses::MarkOffNeighbours},
                  {"unique numbers", &CNerekuEngine::SolveLevel_SetUniqueNumbersToDetermined,
-                  &CompactSolver::SetUniqueNumbers},
+                  &RulePasses::SetUniqueNumbers},
                  {"sign limits", &CNerekuEngine::SolveLevel_MarkOffEdgeLimitedNumbers,
-                  &CompactSolver::MarkOffEdgeLimited},
+                  &RulePasses::MarkOffEdgeLimited},
                  {"propagation", nullptr, nullptr},
                  {"checks", nullptr, nullptr}};
+    SignList signs;
+    ReadRuleSigns(start.edgeMasks, signs);
+    const CheckedSigns checked(start.edgeMasks);
     for (const auto& rule : rules) {
         const std::string where = std::string(rule.name) + "\n" + RenderBoard(start);
         TestEngine engine;
         CopyBoard(start, engine);
-        CompactBoard board;
-        LoadCompactBoard(engine.squares, board);
-        const CompactSolver solver(engine.edgeMasks, engine.levelHasEdges);
+        SearchBoard board;
+        LoadSearchBoard(engine.squares, board);
+        // A member rule runs whether the level has signs or not.
+        const RulePasses passes(signs, rule.member != nullptr || engine.levelHasEdges);
+        RuleWork work = passes.WholeBoard(board);
         if (rule.member) {
-            const bool compactChanged = (solver.*rule.compact)(board);
-            EXPECT_EQ(compactChanged, (engine.*rule.member)()) << where;
+            const bool changed = (passes.*rule.rule)(board, work);
+            EXPECT_EQ(changed, (engine.*rule.member)()) << where;
         } else if (rule.name[0] == 'p') {
-            solver.Propagate(board);
+            passes.Propagate(board, work);
             PlainPropagate(engine);
         } else {
-            EXPECT_EQ(solver.IsCorrect(board), engine.CheckSolution_IsCorrect()) << where;
-            EXPECT_EQ(solver.IsPossible(board), engine.CheckSolution_IsPossible()) << where;
+            const bool hold = CheckedSignsHold(board, checked);
+            EXPECT_EQ(board.emptySquares == 0 && !board.repeated && hold,
+                      engine.CheckSolution_IsCorrect())
+                << where;
+            EXPECT_EQ(!board.repeated && !board.stranded && hold, engine.CheckSolution_IsPossible())
+                << where;
             int index = -1;
             unsigned char row = 99, column = 99;
-            EXPECT_EQ(CompactSolver::FindLowest(board, &index),
+            EXPECT_EQ(FindLowest(board, &index),
                       engine.SolveLevel_FindLowestPossibleSquares(&row, &column));
             EXPECT_TRUE(index < 0 || index == SquareIndex(row, column)) << where;
         }
         Square squares[kSquareCount];
         std::memcpy(squares, engine.squares, sizeof(squares)); // keeps `fixed`
-        StoreCompactBoard(board, squares);
+        StoreSearchBoard(board, squares);
         EXPECT_TRUE(Bytes(squares, kSquareImageSize) == Bytes(engine.squares, kSquareImageSize))
             << where;
     }
@@ -241,7 +251,7 @@ void ExpectSameRules(const TestEngine& start) {
 
 // ---- Rules and checks.
 
-TEST(CompactRules, MatchTheMemberRulesOnRandomBoards) {
+TEST(SearchBoardRules, MatchTheMemberRulesOnRandomBoards) {
     Rng rng(20240611);
     for (int n = 0; n < 600 && !HasFailure(); ++n) {
         TestEngine engine;
@@ -264,17 +274,17 @@ TEST(CompactRules, MatchTheMemberRulesOnRandomBoards) {
 // A board outside the usual ranges breaks the grid's invariants, which every
 // file and every operation keeps: the search leaves it alone and stores
 // nothing.
-TEST(CompactRules, OnlyUsualValuesAreSearched) {
+TEST(SearchBoardRules, OnlyUsualValuesAreSearched) {
     TestEngine engine;
-    EXPECT_TRUE(FitsCompactBoard(engine.squares));
+    EXPECT_TRUE(FitsSearchBoard(engine.squares));
     engine.squares[80].number = 10;
-    EXPECT_FALSE(FitsCompactBoard(engine.squares));
+    EXPECT_FALSE(FitsSearchBoard(engine.squares));
     engine.squares[80].number = 9;
     engine.squares[3].possible[8] = 2;
-    EXPECT_FALSE(FitsCompactBoard(engine.squares));
+    EXPECT_FALSE(FitsSearchBoard(engine.squares));
     engine.squares[3].possible[8] = 1;
     engine.squares[40].fixed = 7;
-    EXPECT_FALSE(FitsCompactBoard(engine.squares));
+    EXPECT_FALSE(FitsSearchBoard(engine.squares));
 
     std::string puzzle = kSolvedGrid;
     for (int i = 0; i < kSquareCount; i += 4) {
@@ -291,21 +301,21 @@ TEST(CompactRules, OnlyUsualValuesAreSearched) {
 
 // A unit with a digit that no square can take has no completion: the search
 // on the squares stores nothing for such a board either.
-TEST(CompactRules, AMissingDigitMeansNoSolution) {
+TEST(SearchBoardRules, AMissingDigitMeansNoSolution) {
     std::string puzzle = kSolvedGrid;
     for (int i = 0; i < kSquareCount; i += 3) {
         puzzle[i] = '.';
     }
     TestEngine engine;
     ASSERT_TRUE(LoadPuzzleDigits(engine, puzzle));
-    CompactBoard board;
-    LoadCompactBoard(engine.squares, board);
-    EXPECT_FALSE(CompactSolver::MissesADigit(board));
+    SearchBoard board;
+    LoadSearchBoard(engine.squares, board);
+    EXPECT_FALSE(MissesADigit(board));
     for (int c = 0; c < 9; ++c) {
         engine.squares[SquareIndex(4, c)].possible[7] = 0; // no 8 left in row 4
     }
-    LoadCompactBoard(engine.squares, board);
-    EXPECT_TRUE(CompactSolver::MissesADigit(board));
+    LoadSearchBoard(engine.squares, board);
+    EXPECT_TRUE(MissesADigit(board));
     EXPECT_EQ(ExpectSameSearch(engine, 255, 100, "no 8 in row 4"), 0u);
 }
 
@@ -392,6 +402,30 @@ TEST(FastSearch, RandomBoardsWithSignsAndRandomValues) {
         TestEngine engine;
         RandomValues(engine, rng);
         ExpectSameSearch(engine, rng.Below(4), 1 + rng.Below(100), "random values");
+    }
+}
+
+// Our own sets of editor boards (bench/data), the same the benchmarks time:
+// the sign levels searched whole, and the slowest boards the hunt and the
+// generator found a few branching levels deep, since the search on the
+// squares takes seconds to minutes on them whole.
+TEST(FastSearch, BenchmarkSetsOfEditorBoards) {
+    for (const char* file : {"sign_levels.txt", "slow_boards.txt", "open_boards.txt"}) {
+        std::ifstream in(std::string(NEREKU_BENCH_DATA_DIR) + "/" + file);
+        ASSERT_TRUE(in) << file;
+        const bool slow = file[0] != 's' || file[1] == 'l';
+        size_t boards = 0;
+        for (std::string line; std::getline(in, line) && !HasFailure();) {
+            line = line.substr(0, line.find("  #"));
+            if (line.empty() || line[0] == '#') {
+                continue;
+            }
+            TestEngine engine;
+            ASSERT_TRUE(LoadBoardLine(engine, line)) << line;
+            ExpectSameSearch(engine, slow ? 4 : 255, 100, file);
+            ++boards;
+        }
+        EXPECT_GE(boards, slow ? 10u : 200u) << file;
     }
 }
 

@@ -1,0 +1,163 @@
+// The search step. Below the top level the boards propagate in the free
+// order wherever that provably ends at the member rules' board (see
+// FreeOrderRules.h), else in the member order. Two kinds of board are not
+// branched on although the member search would branch on them, since no
+// branch below them can store anything: one with a unit that misses a digit,
+// and, on a level with signs, once a node's branches have grown many, one
+// whose remaining branches the probe shows to hold no solution.
+#include "solver/BoardSearch.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "corvane/CDataCube.h"
+
+namespace {
+
+// How many boards a node's branches may look at before the probe is asked
+// about the rest, doubled after each answer that does not cut them; and how
+// many boards the probes may look at, all together, for each board of the
+// search. A probe that runs out of boards answers that a solution may be
+// there, so the probes never cost more than the search itself, and a probe
+// that cannot tell quickly is asked again later with more.
+constexpr long kProbeAfter = 64;
+constexpr long kProbeShare = 1;
+
+} // namespace
+
+BoardSearch::BoardSearch(const EdgeMask* edgeMasks, bool levelHasEdges)
+    // The sign lists are filled by the functions that read them, and the top
+    // candidates by the top level: neither is cleared first.
+    : checked(edgeMasks), circle(!ReadCheckedSigns(checked, checkedSigns)),
+      passes(ruleSigns, levelHasEdges),
+      freeRules(levelHasEdges ? &ruleSigns : nullptr, checkedSigns), probe(checkedSigns, circle),
+      useSignRule(levelHasEdges), mirrored(SignsAreMirrored(edgeMasks)) {
+    ReadRuleSigns(edgeMasks, ruleSigns);
+}
+
+void BoardSearch::Search(SearchBoard& board, unsigned char depth, int limit,
+                         const unsigned char* givens, CDataCube& found) {
+    maxSolutions = limit;
+    fixed = givens;
+    solutions = &found;
+    work = passes.WholeBoard(board);
+    atTop = true;
+    Step(board, nullptr, depth);
+}
+
+// The free order needs numbered squares whose candidate is their number
+// (stale flags change what the sign rule reads) and signs the checks read
+// the same; without the sign rule neither matters.
+void BoardSearch::ChooseOrderBelow(const SearchBoard& board) {
+    bool clean = mirrored;
+    for (int i = 0; i < kSquareCount; ++i) {
+        topCandidates[i] = board.candidates[i];
+        clean =
+            clean && (board.numbers[i] == 0 || board.candidates[i] == DigitBit(board.numbers[i]));
+    }
+    below = !useSignRule || clean ? Order::Free : Order::Members;
+}
+
+// The solved board's image. After the free order every numbered square holds
+// only its number; the member order would have kept what the top level left
+// of the flags, less every other digit, which the full board's peers strike.
+void BoardSearch::Store(const SearchBoard& board, Order order) {
+    Square image[kSquareCount];
+    if (order == Order::Free) {
+        std::memset(image, 0, sizeof(image));
+        for (int i = 0; i < kSquareCount; ++i) {
+            const int d = board.numbers[i] - 1;
+            image[i].fixed = fixed[i];
+            image[i].number = board.numbers[i];
+            image[i].possible[d] = static_cast<unsigned char>((topCandidates[i] >> d) & 1);
+        }
+    } else {
+        for (int i = 0; i < kSquareCount; ++i) {
+            image[i].fixed = fixed[i];
+        }
+        StoreSearchBoard(board, image);
+    }
+    const int row = solutions->AddRow(-1, 0);
+    if (row >= 0 && row < solutions->GetRowCount()) {
+        solutions->SetValue(row, 0, image, kSquareImageSize, true);
+    }
+}
+
+// The member checks, and the two dead ends no branch of which stores
+// anything. After the free order the board is known to be possible.
+bool BoardSearch::MayBranch(const SearchBoard& board, Order order, unsigned char depth) const {
+    if (order == Order::Members &&
+        (board.repeated || board.stranded || !CheckedSignsHold(board, checked))) {
+        return false;
+    }
+    if (depth == 0 || solutions->GetRowCount() >= maxSolutions) {
+        return false;
+    }
+    return order == Order::Free || !MissesADigit(board);
+}
+
+bool BoardSearch::RestIsEmpty(const SearchBoard& board, int chosen, unsigned tried, long budget) {
+    SearchBoard rest = board;
+    DropCandidates(rest, chosen, tried);
+    return !probe.MayHaveSolution(rest, budget);
+}
+
+void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char depth) {
+    ++nodes;
+    const Order order = freeWork == nullptr ? Order::Members : Order::Free;
+    if (order == Order::Members) {
+        passes.Propagate(board, work);
+    } else if (!freeRules.Propagate(board, *freeWork)) {
+        return;
+    }
+    if (atTop) {
+        atTop = false;
+        ChooseOrderBelow(board);
+    }
+    if (board.emptySquares == 0 && !board.repeated &&
+        (order == Order::Free || CheckedSignsHold(board, checked))) {
+        Store(board, order);
+        return;
+    }
+    if (!MayBranch(board, order, depth)) {
+        return;
+    }
+    int chosen = 0;
+    FindLowest(board, &chosen, 2);
+    // The free order reads a numbered square as its number alone; the boards
+    // it makes are so already, the member order's may not be.
+    SearchBoard normalized;
+    const SearchBoard* base = &board;
+    if (order == Order::Members && below == Order::Free) {
+        normalized = board;
+        for (int i = 0; i < kSquareCount; ++i) {
+            normalized.candidates[i] =
+                board.numbers[i] != 0 ? DigitBit(board.numbers[i]) : board.candidates[i];
+        }
+        base = &normalized;
+    }
+    const long start = nodes;
+    long probeAfter = kProbeAfter;
+    unsigned tried = 0;
+    for (unsigned digits = board.candidates[chosen]; digits != 0; digits &= digits - 1) {
+        if (checked.count > 0 && nodes - start >= probeAfter) {
+            const long budget = std::min(nodes - start, nodes * kProbeShare - probe.Nodes());
+            if (budget > 0 && RestIsEmpty(*base, chosen, tried, budget)) {
+                break;
+            }
+            probeAfter *= 2;
+        }
+        const int digit = LowestBit(digits) + 1;
+        tried |= DigitBit(digit);
+        SearchBoard child = *base;
+        if (below == Order::Members) {
+            passes.Place(child, work, chosen, digit);
+            Step(child, nullptr, static_cast<unsigned char>(depth - 1));
+        } else {
+            FreeWork childWork;
+            if (freeRules.Place(child, childWork, chosen, digit)) {
+                Step(child, &childWork, static_cast<unsigned char>(depth - 1));
+            }
+        }
+    }
+}

@@ -1,0 +1,65 @@
+// The search on the search board: propagation, then depth-first branching on
+// the first square with the fewest candidates, the digits in increasing
+// order. It stores exactly the solutions, in the same order, of the member
+// rules and checks on the squares, and leaves the board the top level's
+// propagation leaves.
+#pragma once
+
+#include "solver/FreeOrderRules.h"
+#include "solver/RulePasses.h"
+#include "solver/SignLists.h"
+#include "solver/SolutionProbe.h"
+
+class CDataCube;
+
+class BoardSearch {
+public:
+    // The signs are read once; the masks may hold any bits (a sign bit
+    // pointing out of its block is passed over, as the member rule does).
+    BoardSearch(const EdgeMask* edgeMasks, bool levelHasEdges);
+
+    // The search step on the board: propagate, store a solved board (`fixed`
+    // supplies the givens of the stored image), else branch. Each branch
+    // restores the board; the top level's propagation stays on it.
+    void Search(SearchBoard& board, unsigned char depth, int maxSolutions,
+                const unsigned char* fixed, CDataCube& solutions);
+
+    // How many boards the search and its probes looked at, for the benchmarks.
+    long Nodes() const { return nodes; }
+    long ProbeNodes() const { return probe.Nodes(); }
+
+private:
+    enum class Order { Members, Free };
+    // One node: `freeWork` is what the branch placement left for the
+    // free-order rules, nullptr for the member order.
+    void Step(SearchBoard& board, FreeWork* freeWork, unsigned char depth);
+    // Decides, once the top level has propagated, how the boards below it
+    // propagate.
+    void ChooseOrderBelow(const SearchBoard& board);
+    // Whether the board can still be branched on; `order` says how it was
+    // propagated.
+    bool MayBranch(const SearchBoard& board, Order order, unsigned char depth) const;
+    // Whether the branches below the board after `tried` have no solution.
+    bool RestIsEmpty(const SearchBoard& board, int chosen, unsigned tried, long budget);
+    void Store(const SearchBoard& board, Order order);
+
+    SignList ruleSigns;
+    CheckedSigns checked;
+    SignList checkedSigns; // with the bounds of the chains of signs
+    bool circle;           // the checked signs go round in a circle
+    RulePasses passes;
+    FreeOrderRules freeRules;
+    SolutionProbe probe;
+    bool useSignRule;
+    bool mirrored;
+
+    // Set by Search for the steps.
+    bool atTop = false;
+    Order below = Order::Members;         // how the boards below the top propagate
+    uint16_t topCandidates[kSquareCount]; // the candidates the top level left
+    int maxSolutions = 0;
+    const unsigned char* fixed = nullptr;
+    CDataCube* solutions = nullptr;
+    RuleWork work;
+    long nodes = 0;
+};

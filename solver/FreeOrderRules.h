@@ -1,0 +1,74 @@
+// The elimination rules in whatever order is quickest: a placed digit is
+// struck from its peers at once, a square left with one candidate is placed
+// at once, and only units and signs that changed are looked at again.
+//
+// Why another order gives the same board. Read a board as its candidate sets,
+// a number being a set of one. Every rule then only takes candidates away,
+// and takes away more from a board that has fewer already (it is monotone):
+// crossing off, a digit's only place in a unit, a sign's bounds (and,
+// for the unique-place rule, a digit with no place at all ends the board).
+// Rules of that kind, applied in any order until none changes anything,
+// end at one and the same board, the greatest board below the start that
+// none of them changes; this is the usual result for such propagation. Two
+// differences to the member rules remain, and both mean that the board has
+// no solution: a number that its own sign forbids (the member sign rule
+// narrows empty squares only) and a square or unit left without a candidate
+// or place. The rules are sound, so a board that has a solution keeps it
+// under every rule, meets neither difference, and ends at the same board
+// whatever the order; a board without solution stores nothing below it
+// whatever the order. Both arguments need the rules to narrow only by facts
+// every solution obeys: numbered squares whose candidate is their number,
+// and signs told the same from both sides (SignsAreMirrored), so that the
+// sign rule reads exactly the signs the checks hold.
+#pragma once
+
+#include "solver/SearchBoard.h"
+#include "solver/SignLists.h"
+
+// What changed and is still to be looked at. A square enters `singles` when
+// its candidates shrink to one, a unit's digit enters `unique` when its
+// places shrink to one: each happens once, so neither list overflows.
+struct FreeWork {
+    uint8_t singles[kSquareCount];            // squares left with one candidate, to be placed
+    uint8_t unique[kUnitCount * kDigitCount]; // unit * 9 + digit - 1 with one place left
+    int singleCount = 0;
+    int uniqueCount = 0;
+    SquareSet signSquares;    // squares whose sign neighbours changed
+    uint32_t subsetUnits = 0; // units to look for naked subsets in
+};
+
+class FreeOrderRules {
+public:
+    // `narrowing`: the signs that narrow candidates, or nullptr for none;
+    // `checked`: the signs every placement must keep with its filled
+    // neighbours (the checks' signs, as ReadCheckedSigns reads them).
+    // `strong` adds rules stronger than the game's: n squares of a unit that
+    // share n candidates between them take those from the unit's other
+    // squares (n up to 4), and the signs narrow by their chains too
+    // (NarrowedByChains). They narrow beyond the member rules' board, so only
+    // the probe uses them.
+    FreeOrderRules(const SignList* narrowingSigns, const SignList& checkedSigns,
+                   bool strongRules = false)
+        : narrowing(narrowingSigns), checked(checkedSigns), strong(strongRules) {}
+
+    // A worklist that has every rule look at the whole board.
+    FreeWork WholeBoard(const SearchBoard& board) const;
+
+    // Places a digit on an empty square and strikes it from the peers. False
+    // when that breaks a unit or a sign: the board has no solution then.
+    bool Place(SearchBoard& board, FreeWork& work, int index, int digit) const;
+
+    // The rules until none changes anything; false as soon as the board is
+    // shown to have no solution (a repeated digit, a broken sign, a square
+    // without candidate or a digit without place), the board then left half
+    // done.
+    bool Propagate(SearchBoard& board, FreeWork& work) const;
+
+private:
+    bool Drop(SearchBoard& board, FreeWork& work, int index, unsigned lost) const;
+    bool NarrowBySubsets(SearchBoard& board, FreeWork& work, int unit) const;
+
+    const SignList* narrowing;
+    const SignList& checked;
+    bool strong;
+};
