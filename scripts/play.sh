@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset windows >/dev/null
-cmake --build --preset windows -j2 --target NerekuSudoku
+cmake --build --preset windows -j2 --target NerekuSudoku nereku
 
 game=build/windows/NerekuSudoku.exe
 run=(cmake/wine-run.sh "$PWD/build/windows/wineprefix" "$game")
