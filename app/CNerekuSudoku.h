@@ -151,4 +151,6 @@ private:
     LRESULT OnProbe(WPARAM what);
     UINT probeMessage = 0;
     Counters counters;
+    // Erase requests the probe has the next painting send the window itself.
+    int nestedEraseRequests = 0;
 };

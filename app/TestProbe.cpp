@@ -43,6 +43,13 @@ LRESULT CNerekuSudoku::OnProbe(WPARAM what) {
         return LevelHasEdges();
     case ProbeDrawGridMicroseconds:
         return counters.drawGridMicroseconds;
+    case ProbeNestedEraseRequests: {
+        const long before = counters.paintings;
+        nestedEraseRequests = 3;
+        SendMessageW(mainWindow, WM_ERASEBKGND, 0, 0);
+        nestedEraseRequests = 0;
+        return counters.paintings - before;
+    }
     case ProbeMouseUps:
         return counters.mouseUps;
     case ProbeCommands:

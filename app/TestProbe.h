@@ -24,6 +24,9 @@ enum TestProbeQuery : unsigned {
     ProbeCommands = 9,
     ProbeLiveUserObjects = 10,      // icons held by the class library's owners
     ProbeDrawGridMicroseconds = 11, // the last DrawGrid, its composition included
+    // Sends the window one erase request, during whose painting three more
+    // arrive; answers how many paintings that caused.
+    ProbeNestedEraseRequests = 12,
     // ProbeSquare + i (0 to 80): square i as fixed << 24 | number << 16 |
     // the candidate flags as bits 0 to 8.
     ProbeSquare = 0x100,

@@ -172,8 +172,9 @@ TEST(Window, LayoutFollowsTheClientSize) {
     EXPECT_EQ(game.Close(), 0);
 }
 
-// Minimising draws nothing; restoring draws the grid once more.
-TEST(Window, MinimiseAndRestore) {
+// Minimising draws nothing; restoring draws the grid once more. Three erase
+// requests that arrive during one painting cause exactly one more.
+TEST(Window, MinimiseRestoreAndEraseRequests) {
     GameSession game(L"minimise");
     ASSERT_TRUE(game.Start());
     game.ClickButton(BarEditor);
@@ -186,6 +187,7 @@ TEST(Window, MinimiseAndRestore) {
     ASSERT_TRUE(WaitFor([&] { return game.Probe(ProbeGridDrawings) > drawn; }));
     Sleep(200);
     EXPECT_EQ(game.Probe(ProbeGridDrawings), drawn + 1);
+    EXPECT_EQ(game.Probe(ProbeNestedEraseRequests), 2);
     EXPECT_EQ(game.Close(), 0);
 }
 
