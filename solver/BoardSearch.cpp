@@ -7,7 +7,6 @@
 // whose remaining branches the probe shows to hold no solution.
 #include "solver/BoardSearch.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "corvane/CDataCube.h"
@@ -16,12 +15,13 @@ namespace {
 
 // How many boards a node's branches may look at before the probe is asked
 // about the rest, doubled after each answer that does not cut them; and how
-// many boards the probes may look at, all together, for each board of the
-// search. A probe that runs out of boards answers that a solution may be
-// there, so the probes never cost more than the search itself, and a probe
-// that cannot tell quickly is asked again later with more.
-constexpr long kProbeAfter = 64;
-constexpr long kProbeShare = 1;
+// many boards the whole search looks at before the first question: a
+// question costs as much as some tens of boards, and most levels are solved
+// before that. A level without signs is asked later: the plain sudokus of
+// the usual collections all finish within a few thousand boards.
+constexpr long kProbeAfter = 32;
+constexpr long kFirstProbeWithSigns = 2048;
+constexpr long kFirstProbeWithoutSigns = 20000;
 
 } // namespace
 
@@ -30,8 +30,8 @@ BoardSearch::BoardSearch(const EdgeMask* edgeMasks, bool levelHasEdges)
     // candidates by the top level: neither is cleared first.
     : checked(edgeMasks), circle(!ReadCheckedSigns(checked, checkedSigns)),
       passes(ruleSigns, levelHasEdges),
-      freeRules(levelHasEdges ? &ruleSigns : nullptr, checkedSigns), probe(checkedSigns, circle),
-      useSignRule(levelHasEdges), mirrored(SignsAreMirrored(edgeMasks)) {
+      freeRules(levelHasEdges ? &ruleSigns : nullptr, checkedSigns), useSignRule(levelHasEdges),
+      mirrored(SignsAreMirrored(edgeMasks)) {
     ReadRuleSigns(edgeMasks, ruleSigns);
 }
 
@@ -41,6 +41,8 @@ void BoardSearch::Search(SearchBoard& board, unsigned char depth, int limit,
     fixed = givens;
     solutions = &found;
     work = passes.WholeBoard(board);
+    topBoard = &board;
+    firstProbe = checked.count > 0 ? kFirstProbeWithSigns : kFirstProbeWithoutSigns;
     atTop = true;
     Step(board, nullptr, depth);
 }
@@ -96,10 +98,14 @@ bool BoardSearch::MayBranch(const SearchBoard& board, Order order, unsigned char
     return order == Order::Free || !MissesADigit(board);
 }
 
-bool BoardSearch::RestIsEmpty(const SearchBoard& board, int chosen, unsigned tried, long budget) {
-    SearchBoard rest = board;
-    DropCandidates(rest, chosen, tried);
-    return !probe.MayHaveSolution(rest, budget);
+// The first question is about the whole board the top level left: when it
+// has no solution, nothing below it is searched any more.
+bool BoardSearch::RestIsEmpty(const SearchBoard& board, int chosen, unsigned tried) {
+    if (!probe) {
+        probe = std::make_unique<SatProbe>(checked, checkedSigns, circle, *topBoard);
+        hopeless = !probe->HasSolution(*topBoard);
+    }
+    return hopeless || !probe->HasSolution(board, path, depthBelowTop, chosen, tried);
 }
 
 void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char depth) {
@@ -140,9 +146,11 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
     long probeAfter = kProbeAfter;
     unsigned tried = 0;
     for (unsigned digits = board.candidates[chosen]; digits != 0; digits &= digits - 1) {
-        if (checked.count > 0 && nodes - start >= probeAfter) {
-            const long budget = std::min(nodes - start, nodes * kProbeShare - probe.Nodes());
-            if (budget > 0 && RestIsEmpty(*base, chosen, tried, budget)) {
+        if (hopeless) {
+            break;
+        }
+        if (nodes - start >= probeAfter && nodes >= firstProbe) {
+            if (RestIsEmpty(*base, chosen, tried)) {
                 break;
             }
             probeAfter *= 2;
@@ -150,6 +158,7 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
         const int digit = LowestBit(digits) + 1;
         tried |= DigitBit(digit);
         SearchBoard child = *base;
+        path[depthBelowTop++] = {static_cast<uint8_t>(chosen), static_cast<uint8_t>(digit)};
         if (below == Order::Members) {
             passes.Place(child, work, chosen, digit);
             Step(child, nullptr, static_cast<unsigned char>(depth - 1));
@@ -159,5 +168,6 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
                 Step(child, &childWork, static_cast<unsigned char>(depth - 1));
             }
         }
+        --depthBelowTop;
     }
 }

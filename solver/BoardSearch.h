@@ -5,10 +5,12 @@
 // propagation leaves.
 #pragma once
 
+#include <memory>
+
 #include "solver/FreeOrderRules.h"
 #include "solver/RulePasses.h"
+#include "solver/SatProbe.h"
 #include "solver/SignLists.h"
-#include "solver/SolutionProbe.h"
 
 class CDataCube;
 
@@ -24,9 +26,10 @@ public:
     void Search(SearchBoard& board, unsigned char depth, int maxSolutions,
                 const unsigned char* fixed, CDataCube& solutions);
 
-    // How many boards the search and its probes looked at, for the benchmarks.
+    // How many boards the search looked at, and the probe (none when the
+    // search never grew large enough to ask it), for the benchmarks.
     long Nodes() const { return nodes; }
-    long ProbeNodes() const { return probe.Nodes(); }
+    const SatProbe* Probe() const { return probe.get(); }
 
 private:
     enum class Order { Members, Free };
@@ -40,7 +43,7 @@ private:
     // propagated.
     bool MayBranch(const SearchBoard& board, Order order, unsigned char depth) const;
     // Whether the branches below the board after `tried` have no solution.
-    bool RestIsEmpty(const SearchBoard& board, int chosen, unsigned tried, long budget);
+    bool RestIsEmpty(const SearchBoard& board, int chosen, unsigned tried);
     void Store(const SearchBoard& board, Order order);
 
     SignList ruleSigns;
@@ -49,14 +52,19 @@ private:
     bool circle;           // the checked signs go round in a circle
     RulePasses passes;
     FreeOrderRules freeRules;
-    SolutionProbe probe;
+    std::unique_ptr<SatProbe> probe; // made when the search first asks
     bool useSignRule;
     bool mirrored;
 
     // Set by Search for the steps.
     bool atTop = false;
-    Order below = Order::Members;         // how the boards below the top propagate
-    uint16_t topCandidates[kSquareCount]; // the candidates the top level left
+    Order below = Order::Members;          // how the boards below the top propagate
+    uint16_t topCandidates[kSquareCount];  // the candidates the top level left
+    const SearchBoard* topBoard = nullptr; // the board the top level left
+    long firstProbe = 0;                   // the nodes before the first question
+    bool hopeless = false;                 // the top board has no solution
+    Placement path[kSquareCount];          // the branches taken from the top down
+    int depthBelowTop = 0;
     int maxSolutions = 0;
     const unsigned char* fixed = nullptr;
     CDataCube* solutions = nullptr;

@@ -1,0 +1,63 @@
+// Whether a board has any solution at all, answered in full by the SAT
+// solver. The game's search asks it before going on into a part of the tree
+// that has grown large: a part without solution stores nothing, so it may be
+// cut without changing the results.
+//
+// A solution here is what the game's search can store below a board: its
+// numbers kept, every empty square given one of its candidates, every unit
+// complete, and every sign the checks read obeyed. The rules of that (units
+// and signs) and the board the search starts from are the solver's formula,
+// built once for the search. A question names a board below the start by the
+// digits placed on the way down to it, as assumptions: the search's own
+// narrowing on the way only drops digits that no such solution has, so a
+// board without solution for the solver has none for the search either. One
+// question shares most of its way with the last one, so the solver keeps
+// their common part, and what it learns serves all later questions.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "solver/SatSolver.h"
+#include "solver/SignLists.h"
+
+// A digit placed by a branch of the search.
+struct Placement {
+    uint8_t square;
+    uint8_t digit;
+};
+
+class SatProbe {
+public:
+    // `checked`: the signs the checks hold; `bounds`: the same as
+    // ReadCheckedSigns reads them, with `circle` its answer; `start`: the
+    // board every later question lies below.
+    SatProbe(const CheckedSigns& checked, const SignList& bounds, bool circle,
+             const SearchBoard& start);
+
+    // Whether the board reached from the start by the placements of `path`,
+    // and with the digits `excluded` taken from the candidates of square
+    // `square`, has a solution. `board` is that board as the search holds it
+    // (or narrower): a solution found before that fits it answers at once.
+    bool HasSolution(const SearchBoard& board, const Placement* path = nullptr, int length = 0,
+                     int square = 0, unsigned excluded = 0);
+
+    // For the benchmarks: the questions asked, those the solver answered (the
+    // others the last solution did), and its conflicts.
+    long Questions() const { return questions; }
+    long Solved() const { return solved; }
+    long Conflicts() const { return solver.Conflicts(); }
+
+private:
+    void AddSigns(const CheckedSigns& checked, const SignList& bounds);
+
+    SatSolver solver;
+    bool circle;
+    std::vector<SatLit> assumptions;
+    // The last solution found: a board it fits has a solution, and the next
+    // question is often about a part of the tree that still holds it.
+    uint8_t lastSolution[kSquareCount] = {};
+    bool haveSolution = false;
+    long questions = 0;
+    long solved = 0;
+};

@@ -1,0 +1,141 @@
+// A small CDCL satisfiability solver of our own, for the question whether a
+// board has any solution at all: two watched literals (binary clauses in
+// lists of their own), first-UIP learning with recursive minimisation,
+// activity-ordered decisions with saved phases, Luby restarts, and learnt
+// clauses thinned by their number of decision levels.
+//
+// It answers under assumptions: one solver holds the rules of a level once,
+// each question fixes the board's facts as assumptions, and what it learns
+// follows from the rules alone, so it stays true for every later question.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+// A literal: 2 * variable for the variable true, 2 * variable + 1 for false.
+using SatLit = int;
+inline SatLit PositiveLit(int var) {
+    return 2 * var;
+}
+inline SatLit NegativeLit(int var) {
+    return 2 * var + 1;
+}
+inline SatLit Negated(SatLit lit) {
+    return lit ^ 1;
+}
+inline int VarOf(SatLit lit) {
+    return lit >> 1;
+}
+
+enum class SatResult { Satisfiable, Unsatisfiable, Unknown };
+
+// Binary clauses that many solvers share, read only, so that each solver
+// need not build them: the literals implied by each literal p are
+// implied[begin[p]] to implied[begin[p + 1] - 1].
+struct SharedBinaries {
+    std::vector<uint32_t> begin;
+    std::vector<SatLit> implied;
+    // The clauses (a or b), over the variables below `variables`.
+    SharedBinaries(int variables, const std::vector<SatLit>& pairs);
+};
+
+class SatSolver {
+public:
+    // `shared`, when given, must outlive the solver.
+    explicit SatSolver(int variables, const SharedBinaries* shared = nullptr);
+
+    // Adds a clause of the formula, between questions. A clause made false
+    // by the facts already known makes every later answer Unsatisfiable.
+    void AddClause(const SatLit* lits, int count);
+    void AddClause(std::initializer_list<SatLit> lits) {
+        AddClause(lits.begin(), static_cast<int>(lits.size()));
+    }
+
+    // Whether the formula has a model in which every assumption holds. With a
+    // budget of conflicts (negative: none) it may give up: Unknown.
+    SatResult Solve(const SatLit* assumptions, int count, long conflictBudget = -1);
+
+    // The model of the last Satisfiable answer.
+    bool ModelValue(int var) const { return model[var] != 0; }
+
+    long Conflicts() const { return conflicts; }
+
+private:
+    // Where a variable's value came from: a clause of the arena, the other
+    // literal of a binary clause (kBinary set), or none (a decision, an
+    // assumption or a fact).
+    static constexpr uint32_t kNoReason = 0xFFFFFFFFu;
+    static constexpr uint32_t kBinary = 0x80000000u;
+    // Propagate's answer for a conflict of a binary clause (in `conflictPair`).
+    static constexpr uint32_t kPairConflict = 0xFFFFFFFEu;
+
+    struct Watch {
+        uint32_t clause;
+        SatLit blocker; // a literal of the clause: when true, the clause is not looked at
+    };
+
+    // The arena holds each longer clause as [size, learnt flag and LBD, lits...].
+    int ClauseSize(uint32_t clause) const { return arena[clause]; }
+    SatLit* ClauseLits(uint32_t clause) { return &arena[clause + 2]; }
+    uint32_t Attach(const SatLit* lits, int count, bool learnt, int lbd);
+    void AddBinary(SatLit a, SatLit b);
+
+    int Level() const { return static_cast<int>(trailLimits.size()); }
+    void Assign(SatLit lit, uint32_t reason);
+    // Propagates the trail; a conflict comes back as its clause (or
+    // kPairConflict), else kNoReason.
+    uint32_t Propagate();
+    // The false literals that implied `var` (or, for a conflict, the whole
+    // clause), for the analysis.
+    int ReasonLits(uint32_t reason, SatLit impliedLit, const SatLit*& lits);
+    void Analyze(uint32_t conflict, std::vector<SatLit>& learnt, int& backLevel, int& lbd);
+    bool Redundant(SatLit lit, uint32_t levels);
+    void Backtrack(int level);
+    SatResult Search(long conflictLimit, long stopAt, const SatLit* assumptions, int count);
+    void ReduceLearnts();
+
+    // Decisions by activity: a binary heap of the unassigned variables.
+    void Bump(int var);
+    void HeapUp(int position);
+    void HeapDown(int position);
+    void HeapInsert(int var);
+    int HeapPop();
+
+    int vars;
+    const SharedBinaries* shared;
+    SatLit sharedEnd; // the literals that `shared` has implications for
+    bool ok = true;
+    std::vector<int8_t> values; // a literal: 1 true, -1 false, 0 unassigned
+    std::vector<int> levels;
+    std::vector<uint32_t> reasons;
+    std::vector<uint8_t> phases;
+    std::vector<SatLit> trail;
+    std::vector<int> trailLimits;
+    size_t head = 0;
+
+    std::vector<SatLit> arena;
+    std::vector<std::vector<SatLit>> implied; // implied[p]: literals true once p is
+    std::vector<std::vector<Watch>> watches;  // watches[p]: clauses to look at once p is true
+    std::vector<uint32_t> learnts;            // the learnt clauses of the arena
+    std::vector<uint32_t> originals;          // the formula's longer clauses
+    size_t learntLimit = 2000;
+    SatLit conflictPair[2] = {0, 0};
+
+    std::vector<double> activity;
+    double bumpBy = 1.0;
+    std::vector<int> heap;
+    std::vector<int> heapIndex; // -1: not in the heap
+
+    std::vector<uint8_t> seen;
+    std::vector<SatLit> learntLits;
+    std::vector<SatLit> stack;
+    std::vector<int> toClear;
+    std::vector<uint32_t> levelStamps;
+    uint32_t stamp = 0;
+
+    std::vector<SatLit> assumed; // the last question's assumptions, level by level
+    std::vector<uint8_t> model;
+    long conflicts = 0;
+};

@@ -1,0 +1,113 @@
+// The SAT solver against counting every assignment, on random formulas asked
+// many questions in a row (so that learnt clauses carry over between them),
+// and on a formula that needs thousands of conflicts.
+#include <random>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "solver/SatSolver.h"
+
+namespace {
+
+using Clause = std::vector<SatLit>;
+
+bool Holds(SatLit lit, unsigned assignment) {
+    return ((assignment >> VarOf(lit)) & 1) != static_cast<unsigned>(lit & 1);
+}
+
+bool Satisfies(const std::vector<Clause>& clauses, const std::vector<SatLit>& assumptions,
+               unsigned assignment) {
+    for (const SatLit lit : assumptions) {
+        if (!Holds(lit, assignment)) {
+            return false;
+        }
+    }
+    for (const Clause& clause : clauses) {
+        bool any = false;
+        for (const SatLit lit : clause) {
+            any = any || Holds(lit, assignment);
+        }
+        if (!any) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(SatSolver, AgreesWithEveryAssignmentUnderAssumptions) {
+    std::mt19937 rng(7);
+    auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    int satisfiable = 0;
+    int unsatisfiable = 0;
+    for (int formula = 0; formula < 60 && !HasFailure(); ++formula) {
+        const int vars = 8 + below(8);
+        SatSolver solver(vars);
+        std::vector<Clause> clauses;
+        const int count = vars * (3 + below(3)); // around the hard ratio of 3-SAT
+        for (int n = 0; n <= count; ++n) {
+            Clause clause;
+            const int width = n % 7 == 0 ? 2 : 3 + below(2) - (n % 11 == 0 ? 2 : 0);
+            for (int k = 0; k < width; ++k) {
+                clause.push_back(2 * below(vars) + below(2));
+            }
+            clauses.push_back(clause);
+            solver.AddClause(clause.data(), static_cast<int>(clause.size()));
+            if (n % (count / 3 + 1) != 0) {
+                continue;
+            }
+            // A few questions with random assumptions between the clauses.
+            for (int question = 0; question < 6; ++question) {
+                std::vector<SatLit> assumptions;
+                for (int k = below(5); k > 0; --k) {
+                    assumptions.push_back(2 * below(vars) + below(2));
+                }
+                bool expected = false;
+                for (unsigned a = 0; a < (1u << vars) && !expected; ++a) {
+                    expected = Satisfies(clauses, assumptions, a);
+                }
+                const SatResult result =
+                    solver.Solve(assumptions.data(), static_cast<int>(assumptions.size()));
+                ASSERT_EQ(result, expected ? SatResult::Satisfiable : SatResult::Unsatisfiable)
+                    << "formula " << formula << ", clause " << n;
+                if (expected) {
+                    unsigned model = 0;
+                    for (int var = 0; var < vars; ++var) {
+                        model |= solver.ModelValue(var) ? 1u << var : 0u;
+                    }
+                    EXPECT_TRUE(Satisfies(clauses, assumptions, model)) << "formula " << formula;
+                }
+                (expected ? satisfiable : unsatisfiable)++;
+            }
+        }
+    }
+    EXPECT_GT(satisfiable, 100);
+    EXPECT_GT(unsatisfiable, 100);
+}
+
+// Eight pigeons in seven holes: no resolution proof is short, so the solver
+// restarts and thins its learnt clauses many times on the way; a conflict
+// budget stops it earlier without an answer.
+TEST(SatSolver, PigeonsNeedManyConflicts) {
+    const int pigeons = 8;
+    const int holes = 7;
+    SatSolver solver(pigeons * holes);
+    auto in = [&](int p, int h) { return PositiveLit(p * holes + h); };
+    for (int p = 0; p < pigeons; ++p) {
+        std::vector<SatLit> somewhere;
+        for (int h = 0; h < holes; ++h) {
+            somewhere.push_back(in(p, h));
+            for (int q = p + 1; q < pigeons; ++q) {
+                solver.AddClause({Negated(in(p, h)), Negated(in(q, h))});
+            }
+        }
+        solver.AddClause(somewhere.data(), holes);
+    }
+    EXPECT_EQ(solver.Solve(nullptr, 0, 100), SatResult::Unknown);
+    const SatLit first = in(0, 0);
+    EXPECT_EQ(solver.Solve(&first, 1), SatResult::Unsatisfiable);
+    EXPECT_EQ(solver.Solve(nullptr, 0), SatResult::Unsatisfiable);
+    EXPECT_GT(solver.Conflicts(), 2500) << "too few to thin the learnt clauses";
+}
