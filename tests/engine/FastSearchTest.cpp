@@ -453,20 +453,6 @@ TEST(FastSearch, RandomBoardsWithSignsAndRandomValues) {
     }
 }
 
-// The sanitizers make the search on the squares some hundred times slower:
-// there the sign levels are a sample, so that the suite stays quick.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int kSignLevelStep = 10;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr int kSignLevelStep = 10;
-#else
-constexpr int kSignLevelStep = 1;
-#endif
-#else
-constexpr int kSignLevelStep = 1;
-#endif
-
 // Our own sets of editor boards (bench/data), the same the benchmarks time:
 // the sign levels searched whole, and the slowest boards the hunt and the
 // generator found a few branching levels deep, since the search on the
@@ -476,7 +462,8 @@ TEST(FastSearch, BenchmarkSetsOfEditorBoards) {
         std::ifstream in(std::string(NEREKU_BENCH_DATA_DIR) + "/" + file);
         ASSERT_TRUE(in) << file;
         const bool slow = file[0] != 's' || file[1] == 'l';
-        const int step = slow ? 1 : kSignLevelStep;
+        // A slow build searches every tenth sign level.
+        const int step = slow || !NEREKU_SLOW_BUILD ? 1 : 10;
         int boards = 0;
         for (std::string line; std::getline(in, line) && !HasFailure();) {
             line = line.substr(0, line.find("  #"));
