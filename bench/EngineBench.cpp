@@ -1,7 +1,8 @@
 // The search as the solve command runs it (SolveLevel_FindSolutions with the
 // limit 100) over the empty grid, a level made of signs only, the usual
-// sudoku collections, and two sets of our own editor boards (bench/data: the
-// sign levels and the slowest boards the hunt found).
+// sudoku collections, and three sets of our own editor boards (bench/data: the
+// sign levels, the slowest boards the hunt found, and the boards that were
+// left out of the sign levels for being slow).
 //
 //   engine_bench [--puzzles=N] [Google Benchmark flags]
 //
@@ -43,6 +44,7 @@ const Collection kCollections[] = {
     {"exchange_diabolical", "sudoku_exchange_diabolical.txt", 10000, false},
     {"sign_levels", "sign_levels.txt", 0, true},
     {"slow_boards", "slow_boards.txt", 0, true},
+    {"open_boards", "open_boards.txt", 0, true},
 };
 
 void EmptyGrid(benchmark::State& state) {

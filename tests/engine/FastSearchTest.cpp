@@ -456,7 +456,7 @@ TEST(FastSearch, RandomBoardsWithSignsAndRandomValues) {
 // Our own sets of editor boards (bench/data), the same the benchmarks time:
 // the sign levels searched whole, and the slowest boards the hunt and the
 // generator found a few branching levels deep, since the search on the
-// squares takes seconds to minutes on them whole.
+// squares takes minutes on them whole.
 TEST(FastSearch, BenchmarkSetsOfEditorBoards) {
     for (const char* file : {"sign_levels.txt", "slow_boards.txt", "open_boards.txt"}) {
         std::ifstream in(std::string(NEREKU_BENCH_DATA_DIR) + "/" + file);
