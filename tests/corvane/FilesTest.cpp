@@ -9,10 +9,7 @@
 #include <set>
 #include <string>
 
-#ifndef _WIN32
-#include <csignal>
-#include <sys/resource.h>
-#endif
+#include "FileSizeLimit.h"
 
 namespace fs = std::filesystem;
 
@@ -122,15 +119,8 @@ TEST_F(Files, FailedWriteLeavesTargetAndNoTemporary) {
     EXPECT_EQ(ReadAll(kept), "kept");
     EXPECT_EQ(Contents(), Names{L"Levels"});
 #ifndef _WIN32
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = Write(kept, std::string(65536, 'x'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    const bool written =
+        WithFileSizeLimit(1024, [&] { return Write(kept, std::string(65536, 'x')); });
     EXPECT_FALSE(written);
     EXPECT_EQ(LastFileError(), std::strerror(EFBIG));
     EXPECT_EQ(ReadAll(kept), "kept");

@@ -5,12 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "FileSizeLimit.h"
 #include "ToolRunner.h"
-
-#ifndef _WIN32
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 namespace {
 
@@ -84,15 +80,7 @@ TEST(GenerateCommand, UnwritablePathIsNamedWithTheReason) {
     ExpectFileRefused(Generate("30", "7", folder.File("")), folder.File(""), "folder");
 #ifndef _WIN32
     const std::string path = folder.Write("level.lvl", "old");
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 500;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const ToolResult full = Generate("30", "7", path);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    const ToolResult full = WithFileSizeLimit(500, [&] { return Generate("30", "7", path); });
     ExpectFileRefused(full, path, std::strerror(EFBIG));
     EXPECT_EQ(ReadFile(path), "old");
 #endif
