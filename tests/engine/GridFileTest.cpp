@@ -1,6 +1,3 @@
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -8,12 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "TestBoards.h"
-#include "corvane/Files.h"
-
-#ifndef _WIN32
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -40,10 +31,6 @@ struct GridFile : ::testing::Test {
     std::vector<unsigned char> ReadBytes(const char* name) const {
         std::ifstream in(folder / name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    size_t FilesInFolder() const {
-        return static_cast<size_t>(
-            std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
     }
 };
 
@@ -172,43 +159,6 @@ TEST_F(GridFile, SignsOutOfTheirBlockAreDropped) {
     WriteBytes("outside.lvl", image);
     ASSERT_TRUE(engine.ReadGridFile(PathOf("outside.lvl").c_str()));
     EXPECT_FALSE(engine.LevelHasEdges()) << "a file whose only signs were dropped has none";
-}
-
-TEST_F(GridFile, WritingReplacesALongerFileWhole) {
-    WriteBytes("old.lvl", std::vector<unsigned char>(5000, 7));
-    CNerekuEngine engine;
-    MakeBusyBoard(engine);
-    ASSERT_TRUE(engine.WriteGridFile(PathOf("old.lvl").c_str()));
-    EXPECT_EQ(ReadBytes("old.lvl"), ImageOf(engine));
-    EXPECT_EQ(FilesInFolder(), 1u) << "no temporary file is left behind";
-}
-
-TEST_F(GridFile, AFailedWriteKeepsThePreviousFile) {
-    CNerekuEngine old;
-    MakeBusyBoard(old);
-    ASSERT_TRUE(old.WriteGridFile(PathOf("level.lvl").c_str()));
-    const std::vector<unsigned char> before = ReadBytes("level.lvl");
-
-    CNerekuEngine engine;
-    EXPECT_FALSE(engine.WriteGridFile(PathOf("no-such-folder/level.lvl").c_str()));
-    EXPECT_FALSE(engine.WriteGridFile(L""));
-#ifndef _WIN32
-    // A disk that fills up during the write: the file size limit makes the
-    // write itself fail after a successful open.
-    struct rlimit saved {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto* previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = saved;
-    tiny.rlim_cur = 500;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const bool written = engine.WriteGridFile(PathOf("level.lvl").c_str());
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-    EXPECT_FALSE(written) << "a truncated file is never reported as saved";
-    EXPECT_EQ(LastFileError(), std::strerror(EFBIG)) << "the reason reaches the caller";
-#endif
-    EXPECT_EQ(ReadBytes("level.lvl"), before);
-    EXPECT_EQ(FilesInFolder(), 1u) << "no temporary file is left behind";
 }
 
 // A level holds givens only: the saved file and the board both mark exactly
