@@ -42,6 +42,8 @@ void BoardSearch::Search(SearchBoard& board, unsigned char depth, int limit,
     solutions = &found;
     work = passes.WholeBoard(board);
     topBoard = &board;
+    probe.reset(); // a probe holds the top board of its own search
+    hopeless = false;
     firstProbe = checked.count > 0 ? kFirstProbeWithSigns : kFirstProbeWithoutSigns;
     atTop = true;
     Step(board, nullptr, depth);

@@ -26,10 +26,8 @@ public:
     void Search(SearchBoard& board, unsigned char depth, int maxSolutions,
                 const unsigned char* fixed, CDataCube& solutions);
 
-    // How many boards the search looked at, and the probe (none when the
-    // search never grew large enough to ask it), for the benchmarks.
+    // How many boards the search looked at, for the benchmarks.
     long Nodes() const { return nodes; }
-    const SatProbe* Probe() const { return probe.get(); }
 
 private:
     enum class Order { Members, Free };
