@@ -4,7 +4,7 @@
 // anything. The search applies them at every node, so nothing here allocates.
 #include "CNerekuEngine.h"
 #include "Guarded.h"
-#include "Peers.h"
+#include "Units.h"
 
 namespace {
 

@@ -39,9 +39,6 @@ FreeWork FreeOrderRules::WholeBoard(const SearchBoard& board) const {
     if (narrowing != nullptr) {
         work.signSquares = narrowing->squares;
     }
-    if (strong) {
-        work.subsetUnits = (uint32_t{1} << kUnitCount) - 1;
-    }
     return work;
 }
 
@@ -64,91 +61,6 @@ bool FreeOrderRules::Drop(SearchBoard& board, FreeWork& work, int index, unsigne
     }
     if (narrowing != nullptr) {
         work.signSquares.Add(narrowing->readers[index]);
-    }
-    if (strong) {
-        work.subsetUnits |= kUnits.unitSet[index];
-    }
-    return true;
-}
-
-// Looks for n empty squares of the unit whose candidates together are n
-// digits: more such squares than digits leave no solution, as many take the
-// digits from the other squares. After one change the unit is looked at
-// again, with its new candidates.
-bool FreeOrderRules::NarrowBySubsets(SearchBoard& board, FreeWork& work, int unit) const {
-    uint8_t squares[9];
-    uint16_t sets[9];
-    int open = 0;
-    for (uint8_t index : kUnits.squares[unit]) {
-        if (board.numbers[index] == 0) {
-            squares[open] = index;
-            sets[open++] = board.candidates[index];
-        }
-    }
-    for (int a = 0; a < open; ++a) {
-        const unsigned digits = sets[a];
-        const int size = kSets.count[digits];
-        if (size > 4 || size >= open) {
-            continue;
-        }
-        int inside = 0;
-        for (int b = 0; b < open; ++b) {
-            inside += (sets[b] & ~digits) == 0 ? 1 : 0;
-        }
-        if (inside > size) {
-            return false;
-        }
-        if (inside < size) {
-            continue;
-        }
-        bool changed = false;
-        for (int b = 0; b < open; ++b) {
-            const unsigned lost = sets[b] & digits;
-            if ((sets[b] & ~digits) != 0 && lost != 0) {
-                if (!Drop(board, work, squares[b], lost)) {
-                    return false;
-                }
-                changed = true;
-            }
-        }
-        if (changed) {
-            return true;
-        }
-    }
-    // The same with the roles of squares and digits swapped: n digits whose
-    // places in the unit are n squares between them take those squares.
-    const unsigned missing = kAllDigits & ~unsigned{board.unitDigits[unit]};
-    for (unsigned digits = missing; digits != 0; digits &= digits - 1) {
-        const unsigned places = board.places[unit][LowestBit(digits)];
-        const int size = kSets.count[places];
-        if (size > 4 || size >= open) {
-            continue;
-        }
-        unsigned inside = 0;
-        for (unsigned others = missing; others != 0; others &= others - 1) {
-            const int d = LowestBit(others);
-            inside |= (board.places[unit][d] & ~places) == 0 ? 1u << d : 0u;
-        }
-        if (kSets.count[inside] > size) {
-            return false;
-        }
-        if (kSets.count[inside] < size) {
-            continue;
-        }
-        bool changed = false;
-        for (unsigned taken = places; taken != 0; taken &= taken - 1) {
-            const int index = kUnits.squares[unit][LowestBit(taken)];
-            const unsigned lost = board.candidates[index] & ~inside;
-            if (lost != 0) {
-                if (!Drop(board, work, index, lost)) {
-                    return false;
-                }
-                changed = true;
-            }
-        }
-        if (changed) {
-            return true;
-        }
     }
     return true;
 }
@@ -175,9 +87,6 @@ bool FreeOrderRules::Place(SearchBoard& board, FreeWork& work, int index, int di
     }
     if (narrowing != nullptr) {
         work.signSquares.Add(narrowing->readers[index]);
-    }
-    if (strong) {
-        work.subsetUnits |= kUnits.unitSet[index];
     }
     // The square leaves the places of all its candidates; the placed digit's
     // other places in the three units are the peers that lose it. A
@@ -227,21 +136,12 @@ bool FreeOrderRules::Propagate(SearchBoard& board, FreeWork& work) const {
         } else if (!work.signSquares.Empty()) {
             const int index = work.signSquares.TakeFrom(0);
             if (board.numbers[index] == 0) {
-                unsigned set =
+                const unsigned set =
                     NarrowedBySigns(board, narrowing->signs[index], board.candidates[index]);
-                if (strong) {
-                    set = NarrowedByChains(board, *narrowing, index, set);
-                }
                 const unsigned lost = board.candidates[index] & ~set;
                 if (lost != 0 && !Drop(board, work, index, lost)) {
                     return false;
                 }
-            }
-        } else if (work.subsetUnits != 0) {
-            const int unit = LowestBit(work.subsetUnits);
-            work.subsetUnits &= work.subsetUnits - 1;
-            if (!NarrowBySubsets(board, work, unit)) {
-                return false;
             }
         } else {
             return true;

@@ -33,8 +33,7 @@ struct FreeWork {
     uint8_t unique[kUnitCount * kDigitCount]; // unit * 9 + digit - 1 with one place left
     int singleCount = 0;
     int uniqueCount = 0;
-    SquareSet signSquares;    // squares whose sign neighbours changed
-    uint32_t subsetUnits = 0; // units to look for naked subsets in
+    SquareSet signSquares; // squares whose sign neighbours changed
 };
 
 class FreeOrderRules {
@@ -42,14 +41,8 @@ public:
     // `narrowing`: the signs that narrow candidates, or nullptr for none;
     // `checked`: the signs every placement must keep with its filled
     // neighbours (the checks' signs, as ReadCheckedSigns reads them).
-    // `strong` adds rules stronger than the game's: n squares of a unit that
-    // share n candidates between them take those from the unit's other
-    // squares (n up to 4), and the signs narrow by their chains too
-    // (NarrowedByChains). They narrow beyond the member rules' board, so only
-    // the probe uses them.
-    FreeOrderRules(const SignList* narrowingSigns, const SignList& checkedSigns,
-                   bool strongRules = false)
-        : narrowing(narrowingSigns), checked(checkedSigns), strong(strongRules) {}
+    FreeOrderRules(const SignList* narrowingSigns, const SignList& checkedSigns)
+        : narrowing(narrowingSigns), checked(checkedSigns) {}
 
     // A worklist that has every rule look at the whole board.
     FreeWork WholeBoard(const SearchBoard& board) const;
@@ -66,9 +59,7 @@ public:
 
 private:
     bool Drop(SearchBoard& board, FreeWork& work, int index, unsigned lost) const;
-    bool NarrowBySubsets(SearchBoard& board, FreeWork& work, int unit) const;
 
     const SignList* narrowing;
     const SignList& checked;
-    bool strong;
 };

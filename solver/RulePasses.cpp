@@ -12,7 +12,7 @@
 //   narrowed by the same neighbours stays as it is.
 #include "solver/RulePasses.h"
 
-#include "Peers.h"
+#include "Units.h"
 
 RuleWork RulePasses::WholeBoard(const SearchBoard& board) const {
     RuleWork work;

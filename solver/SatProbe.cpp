@@ -6,7 +6,7 @@
 // of its two squares, which carry bounds along chains of signs at once.
 #include "solver/SatProbe.h"
 
-#include "solver/BoardTables.h"
+#include "Units.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "Grid.h"
-#include "solver/BoardTables.h"
+#include "Units.h"
 #include "solver/SquareSet.h"
 
 struct SearchBoard {

@@ -1,7 +1,7 @@
 // The signs of a level in the search's forms.
 #include "solver/SignLists.h"
 
-#include "solver/BoardTables.h"
+#include "Units.h"
 
 namespace {
 
@@ -12,11 +12,6 @@ void AddNeighbour(SignList& list, int index, int neighbour, bool greater) {
     ++entry.count;
     list.squares.Add(index);
     list.readers[neighbour].Add(index);
-}
-
-// The digits from `low` to `high`.
-uint16_t DigitRange(int low, int high) {
-    return low > high ? 0 : static_cast<uint16_t>(((1u << high) - 1) & ~((1u << (low - 1)) - 1));
 }
 
 } // namespace
@@ -93,16 +88,11 @@ bool ReadCheckedSigns(const CheckedSigns& checked, SignList& list) {
             if (below[squares[k]] & (1u << k)) {
                 return false; // a circle of signs
             }
+            int over = 0;
             for (int other = 0; other < 9; ++other) {
-                if ((below[squares[other]] >> k) & 1) {
-                    list.above[squares[k]] |= static_cast<uint16_t>(1u << other);
-                    list.readers[squares[k]].Add(squares[other]);
-                    list.readers[squares[other]].Add(squares[k]);
-                }
+                over += (below[squares[other]] >> k) & 1;
             }
-            list.below[squares[k]] = below[squares[k]];
-            const int under = kSets.count[list.below[squares[k]]];
-            const int over = kSets.count[list.above[squares[k]]];
+            const int under = kSets.count[below[squares[k]]];
             list.signs[squares[k]].keep = DigitRange(under + 1, kDigitCount - over);
         }
     }
@@ -147,30 +137,4 @@ bool CheckedSignsHold(const SearchBoard& board, const CheckedSigns& checked) {
         }
     }
     return true;
-}
-
-unsigned NarrowedByChains(const SearchBoard& board, const SignList& list, int index, unsigned set) {
-    const uint8_t* squares = kUnits.squares[kUnits.units[index][2]];
-    auto digitsOf = [&](unsigned places) {
-        unsigned digits = 0;
-        for (; places != 0; places &= places - 1) {
-            digits |= board.candidates[squares[LowestBit(places)]];
-        }
-        return digits;
-    };
-    if (list.below[index] != 0) {
-        unsigned digits = digitsOf(list.below[index]);
-        for (int n = kSets.count[list.below[index]]; n > 1 && digits != 0; --n) {
-            digits &= digits - 1; // the n - 1 smallest go
-        }
-        set &= digits == 0 ? 0u : ~unsigned{kSets.upToLowest[digits & (~digits + 1)]};
-    }
-    if (list.above[index] != 0) {
-        unsigned digits = digitsOf(list.above[index]);
-        for (int n = kSets.count[list.above[index]]; n > 1 && digits != 0; --n) {
-            digits &= ~(1u << LowestBit(kSets.fromHighest[digits])); // the n - 1 largest go
-        }
-        set &= digits == 0 ? 0u : ~unsigned{kSets.fromHighest[digits]};
-    }
-    return set;
 }

@@ -22,11 +22,6 @@ struct SignList {
     SquareSet squares;                  // the squares with at least one entry
     SignNeighbours signs[kSquareCount]; // filled for those squares
     SquareSet readers[kSquareCount];    // the squares narrowed by each square
-    // The squares of a square's block below and above it through chains of
-    // signs (bit k: the block's k-th square); only ReadCheckedSigns fills
-    // them, and then also counts them among the readers.
-    uint16_t below[kSquareCount];
-    uint16_t above[kSquareCount];
 };
 
 // The signs as the sign rule reads them: each square's own bits that stay in
@@ -74,13 +69,6 @@ inline unsigned NarrowedBySigns(const SearchBoard& board, const SignNeighbours& 
     }
     return set & entry.keep;
 }
-
-// What is left of `set` once the chains of signs have narrowed it: the
-// squares below a square all differ, so n of them take n different digits of
-// their candidates and the square exceeds the n-th smallest of those; the
-// same from above. Empty when the squares below or above have too few digits
-// between them.
-unsigned NarrowedByChains(const SearchBoard& board, const SignList& list, int index, unsigned set);
 
 // Whether no checked sign is broken between two numbered squares.
 bool CheckedSignsHold(const SearchBoard& board, const CheckedSigns& checked);

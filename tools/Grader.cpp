@@ -13,91 +13,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "Units.h"
+
 namespace {
-
-constexpr unsigned kAllDigits = 0x1FF;
-
-constexpr unsigned DigitBit(int digit) {
-    return 1u << (digit - 1);
-}
-
-struct CountTable {
-    uint8_t count[512];
-};
-
-constexpr CountTable MakeCountTable() {
-    CountTable table{};
-    for (unsigned set = 1; set < 512; ++set) {
-        table.count[set] = static_cast<uint8_t>(table.count[set >> 1] + (set & 1));
-    }
-    return table;
-}
-
-constexpr CountTable kCounts = MakeCountTable();
-
-int CountOf(unsigned set) {
-    return kCounts.count[set & kAllDigits];
-}
-
-// The smallest and largest digit of a set; 0 for an empty set.
-int LowestOf(unsigned set) {
-    for (int digit = 1; digit <= kDigitCount; ++digit) {
-        if (set & DigitBit(digit)) {
-            return digit;
-        }
-    }
-    return 0;
-}
-
-int HighestOf(unsigned set) {
-    for (int digit = kDigitCount; digit >= 1; --digit) {
-        if (set & DigitBit(digit)) {
-            return digit;
-        }
-    }
-    return 0;
-}
-
-// The digits from `low` to `high`; empty when low > high.
-unsigned DigitRange(int low, int high) {
-    unsigned set = 0;
-    for (int digit = low; digit <= high; ++digit) {
-        set |= DigitBit(digit);
-    }
-    return set;
-}
-
-// ---- Units: rows 0 to 8, columns 9 to 17, blocks 18 to 26.
-
-constexpr int kUnits = 27;
-
-struct UnitTable {
-    int squares[kUnits][9];
-    int peers[kSquareCount][20];
-};
-
-UnitTable MakeUnitTable() {
-    UnitTable table{};
-    for (int unit = 0; unit < 9; ++unit) {
-        for (int k = 0; k < 9; ++k) {
-            table.squares[unit][k] = SquareIndex(unit, k);
-            table.squares[9 + unit][k] = SquareIndex(k, unit);
-            table.squares[18 + unit][k] = BlockSquare(unit, k);
-        }
-    }
-    for (int i = 0; i < kSquareCount; ++i) {
-        int n = 0;
-        for (int j = 0; j < kSquareCount; ++j) {
-            const bool sameBlock = BlockOf(RowOf(i), ColumnOf(i)) == BlockOf(RowOf(j), ColumnOf(j));
-            if (j != i && (RowOf(i) == RowOf(j) || ColumnOf(i) == ColumnOf(j) || sameBlock)) {
-                table.peers[i][n++] = j;
-            }
-        }
-    }
-    return table;
-}
-
-const UnitTable kTable = MakeUnitTable();
 
 // Calls `visit` with each choice of `n` of the numbers 0 to count - 1, in
 // increasing order, until it returns true; true then.
@@ -224,7 +142,7 @@ Solver::Solver(const EdgeMask (&edgeMasks)[kSquareCount]) {
 void Solver::Place(Board& board, int index, int digit) const {
     board.numbers[index] = static_cast<uint8_t>(digit);
     board.candidates[index] = static_cast<uint16_t>(DigitBit(digit));
-    for (int peer : kTable.peers[index]) {
+    for (int peer : kPeerTable.peers[index]) {
         if (board.numbers[peer] == 0) {
             board.candidates[peer] =
                 static_cast<uint16_t>(board.candidates[peer] & ~DigitBit(digit));
@@ -246,7 +164,7 @@ bool Solver::Broken(const Board& board) const {
             return true;
         }
     }
-    for (const auto& unit : kTable.squares) {
+    for (const auto& unit : kUnits.squares) {
         unsigned placed = 0;
         unsigned open = 0;
         for (int i : unit) {
@@ -274,8 +192,8 @@ bool Solver::Broken(const Board& board) const {
 
 bool Solver::NakedSingle(Board& board) const {
     for (int i = 0; i < kSquareCount; ++i) {
-        if (board.numbers[i] == 0 && CountOf(board.candidates[i]) == 1) {
-            Place(board, i, LowestOf(board.candidates[i]));
+        if (board.numbers[i] == 0 && DigitCount(board.candidates[i]) == 1) {
+            Place(board, i, LowestDigit(board.candidates[i]));
             return true;
         }
     }
@@ -283,7 +201,7 @@ bool Solver::NakedSingle(Board& board) const {
 }
 
 bool Solver::HiddenSingle(Board& board) const {
-    for (const auto& unit : kTable.squares) {
+    for (const auto& unit : kUnits.squares) {
         for (int digit = 1; digit <= kDigitCount; ++digit) {
             int places = 0;
             int place = -1;
@@ -332,10 +250,10 @@ bool Solver::SignChain(Board& board) const {
         int low = 1 + below[i];
         int high = kDigitCount - above[i];
         for (int smaller : smallerNeighbours[i]) {
-            low = std::max(low, LowestOf(board.candidates[smaller]) + 1);
+            low = std::max(low, LowestDigit(board.candidates[smaller]) + 1);
         }
         for (int greater : greaterNeighbours[i]) {
-            const int bound = HighestOf(board.candidates[greater]);
+            const int bound = HighestDigit(board.candidates[greater]);
             high = std::min(high, (bound == 0 ? kDigitCount + 1 : bound) - 1);
         }
         if (Remove(board, i, kAllDigits & ~DigitRange(low, high))) {
@@ -350,7 +268,7 @@ bool Solver::LockedCandidates(Board& board) const {
     // other unit loses the digit.
     auto confined = [&](int unit, int other, int digit) {
         bool inside = false;
-        for (int i : kTable.squares[unit]) {
+        for (int i : kUnits.squares[unit]) {
             if (board.numbers[i] == digit) {
                 return false;
             }
@@ -358,7 +276,7 @@ bool Solver::LockedCandidates(Board& board) const {
                 continue;
             }
             bool inOther = false;
-            for (int j : kTable.squares[other]) {
+            for (int j : kUnits.squares[other]) {
                 inOther = inOther || j == i;
             }
             if (!inOther) {
@@ -370,9 +288,9 @@ bool Solver::LockedCandidates(Board& board) const {
             return false;
         }
         bool changed = false;
-        for (int j : kTable.squares[other]) {
+        for (int j : kUnits.squares[other]) {
             bool inUnit = false;
-            for (int i : kTable.squares[unit]) {
+            for (int i : kUnits.squares[unit]) {
                 inUnit = inUnit || j == i;
             }
             changed |= !inUnit && Remove(board, j, DigitBit(digit));
@@ -399,7 +317,7 @@ bool Solver::LockedCandidates(Board& board) const {
 // n empty squares of a unit with n candidates between them: those digits go
 // there, and leave the unit's other squares.
 bool Solver::NakedSubset(Board& board, int n) const {
-    for (const auto& unit : kTable.squares) {
+    for (const auto& unit : kUnits.squares) {
         int open[9];
         int count = 0;
         for (int i : unit) {
@@ -415,7 +333,7 @@ bool Solver::NakedSubset(Board& board, int n) const {
             for (int k = 0; k < n; ++k) {
                 digits |= board.candidates[open[chosen[k]]];
             }
-            if (CountOf(digits) != n) {
+            if (DigitCount(digits) != n) {
                 return false;
             }
             bool changed = false;
@@ -438,7 +356,7 @@ bool Solver::NakedSubset(Board& board, int n) const {
 // n missing digits of a unit with only n squares between them: those squares
 // hold them, and lose every other candidate.
 bool Solver::HiddenSubset(Board& board, int n) const {
-    for (const auto& unit : kTable.squares) {
+    for (const auto& unit : kUnits.squares) {
         int missing[9];
         int count = 0;
         for (int digit = 1; digit <= kDigitCount; ++digit) {
@@ -498,7 +416,7 @@ bool Solver::Fish(Board& board, int n) const {
                         places |= 1u << k;
                     }
                 }
-                if (!placed && CountOf(places) >= 2 && CountOf(places) <= n) {
+                if (!placed && DigitCount(places) >= 2 && DigitCount(places) <= n) {
                     lines[count] = line;
                     crossings[count++] = places;
                 }
@@ -513,7 +431,7 @@ bool Solver::Fish(Board& board, int n) const {
                     cover |= crossings[chosen[k]];
                     baseLines |= 1u << lines[chosen[k]];
                 }
-                if (CountOf(cover) != n) {
+                if (DigitCount(cover) != n) {
                     return false;
                 }
                 bool changed = false;
@@ -548,7 +466,7 @@ bool Solver::Trial(Board& board, const Board& solution) const {
     int guess = -1;
     for (int size = 2; size <= kDigitCount; ++size) {
         for (int i = 0; i < kSquareCount; ++i) {
-            if (board.numbers[i] != 0 || CountOf(board.candidates[i]) != size) {
+            if (board.numbers[i] != 0 || DigitCount(board.candidates[i]) != size) {
                 continue;
             }
             guess = guess < 0 ? i : guess;

@@ -4,7 +4,7 @@
 
 #include "CNerekuEngine.h"
 #include "Guarded.h"
-#include "Peers.h"
+#include "Units.h"
 #include "TestBoards.h"
 
 TEST(Grid, BlockArithmetic) {
