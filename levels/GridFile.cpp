@@ -8,7 +8,6 @@
 #include <cstring>
 
 #include "CNerekuEngine.h"
-#include "Guarded.h"
 #include "corvane/Files.h"
 
 namespace {
@@ -38,29 +37,27 @@ void Report(GridFileError* error, GridFileError value) {
 } // namespace
 
 bool CNerekuEngine::LoadGridImage(const unsigned char* bytes, size_t length, GridFileError* error) {
-    return NEREKU_GUARDED([&] {
-        if (bytes == nullptr || length < kGridFileSize) {
-            Report(error, GridFileError::TooShort);
+    if (bytes == nullptr || length < kGridFileSize) {
+        Report(error, GridFileError::TooShort);
+        return false;
+    }
+    Square loaded[kSquareCount];
+    std::memcpy(loaded, bytes + kMaskImageSize, kSquareImageSize);
+    for (const Square& square : loaded) {
+        if (!SquareIsSound(square)) {
+            Report(error, GridFileError::OutOfRange);
             return false;
         }
-        Square loaded[kSquareCount];
-        std::memcpy(loaded, bytes + kMaskImageSize, kSquareImageSize);
-        for (const Square& square : loaded) {
-            if (!SquareIsSound(square)) {
-                Report(error, GridFileError::OutOfRange);
-                return false;
-            }
-        }
-        // Bytes past the 972nd are ignored.
-        std::memcpy(squares, loaded, kSquareImageSize);
-        levelHasEdges = false;
-        for (int i = 0; i < kSquareCount; ++i) {
-            edgeMasks[i] = bytes[i] & SignBitsInsideBlock(i);
-            levelHasEdges = levelHasEdges || edgeMasks[i] != 0;
-        }
-        Report(error, GridFileError::None);
-        return true;
-    });
+    }
+    // Bytes past the 972nd are ignored.
+    std::memcpy(squares, loaded, kSquareImageSize);
+    levelHasEdges = false;
+    for (int i = 0; i < kSquareCount; ++i) {
+        edgeMasks[i] = bytes[i] & SignBitsInsideBlock(i);
+        levelHasEdges = levelHasEdges || edgeMasks[i] != 0;
+    }
+    Report(error, GridFileError::None);
+    return true;
 }
 
 void CNerekuEngine::StoreGridImage(unsigned char (&bytes)[kGridFileSize]) const {
@@ -71,43 +68,37 @@ void CNerekuEngine::StoreGridImage(unsigned char (&bytes)[kGridFileSize]) const 
 // Reads the first 972 bytes of the file. A missing file, a short file or one
 // with values out of range fails and leaves the board untouched.
 bool CNerekuEngine::ReadGridFile(const wchar_t* path, GridFileError* error) {
-    return NEREKU_GUARDED([&] {
-        FILE* file = path != nullptr ? OpenFile(path, L"rb") : nullptr;
-        if (file == nullptr) {
-            Report(error, GridFileError::CannotOpen);
-            return false;
-        }
-        unsigned char bytes[kGridFileSize];
-        const size_t got = std::fread(bytes, 1, sizeof(bytes), file);
-        std::fclose(file);
-        return LoadGridImage(bytes, got, error);
-    });
+    FILE* file = path != nullptr ? OpenFile(path, L"rb") : nullptr;
+    if (file == nullptr) {
+        Report(error, GridFileError::CannotOpen);
+        return false;
+    }
+    unsigned char bytes[kGridFileSize];
+    const size_t got = std::fread(bytes, 1, sizeof(bytes), file);
+    std::fclose(file);
+    return LoadGridImage(bytes, got, error);
 }
 
 // Replaces the file as a whole or not at all: a failed write keeps the
 // previous file and reports failure.
 bool CNerekuEngine::WriteGridFile(const wchar_t* path) {
-    return NEREKU_GUARDED([&] {
-        if (path == nullptr) {
-            return false;
-        }
-        unsigned char bytes[kGridFileSize];
-        StoreGridImage(bytes);
-        return WriteFileAtomically(path, bytes, sizeof(bytes));
-    });
+    if (path == nullptr) {
+        return false;
+    }
+    unsigned char bytes[kGridFileSize];
+    StoreGridImage(bytes);
+    return WriteFileAtomically(path, bytes, sizeof(bytes));
 }
 
 bool CNerekuEngine::WriteLevelFile(const wchar_t* path) {
-    return NEREKU_GUARDED([&] {
-        Square kept[kSquareCount];
-        std::memcpy(kept, squares, kSquareImageSize);
-        for (Square& square : squares) {
-            square.fixed = square.number > 0 ? 1 : 0;
-        }
-        if (WriteGridFile(path)) {
-            return true;
-        }
-        std::memcpy(squares, kept, kSquareImageSize);
-        return false;
-    });
+    Square kept[kSquareCount];
+    std::memcpy(kept, squares, kSquareImageSize);
+    for (Square& square : squares) {
+        square.fixed = square.number > 0 ? 1 : 0;
+    }
+    if (WriteGridFile(path)) {
+        return true;
+    }
+    std::memcpy(squares, kept, kSquareImageSize);
+    return false;
 }

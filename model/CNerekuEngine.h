@@ -5,8 +5,10 @@
 // derives from it, so these operations are the game's own members; nothing
 // here knows of windows.
 //
-// Every operation catches all exceptions, reports them through OnException
-// and then returns (false where it returns a bool).
+// The checks (CheckSolution_...) and the elimination rules and search
+// (SolveLevel_...) catch all exceptions, report them through OnException and
+// then return (false where they return a bool). The other operations are
+// helpers of the game's operations, which catch for them.
 #pragma once
 
 #include "Grid.h"

@@ -1,6 +1,5 @@
 // What the player's mouse buttons do to a square in play.
 #include "CNerekuEngine.h"
-#include "Guarded.h"
 
 namespace {
 
@@ -11,42 +10,38 @@ bool IsSquare(int index, int digit) {
 } // namespace
 
 bool CNerekuEngine::PlayerWriteOrErase(int index, int digit) {
-    return NEREKU_GUARDED([&] {
-        if (!IsSquare(index, digit) || squares[index].fixed == 1) {
-            return false;
-        }
-        Square& square = squares[index];
-        if (square.number != 0) {
-            MakeEmptySquare(square);
-        } else {
-            SetSquareToDigit(square, static_cast<unsigned char>(digit));
-        }
-        return true;
-    });
+    if (!IsSquare(index, digit) || squares[index].fixed == 1) {
+        return false;
+    }
+    Square& square = squares[index];
+    if (square.number != 0) {
+        MakeEmptySquare(square);
+    } else {
+        SetSquareToDigit(square, static_cast<unsigned char>(digit));
+    }
+    return true;
 }
 
 bool CNerekuEngine::PlayerToggleCandidate(int index, int digit) {
-    return NEREKU_GUARDED([&] {
-        if (!IsSquare(index, digit) || squares[index].fixed == 1) {
-            return false;
-        }
-        Square& square = squares[index];
-        if (square.number != 0) {
-            square.number = 0;
-            return true;
-        }
-        square.possible[digit - 1] = square.possible[digit - 1] ? 0 : 1;
-        int count = 0;
-        int last = 0;
-        for (int d = 1; d <= kDigitCount; ++d) {
-            if (square.possible[d - 1]) {
-                ++count;
-                last = d;
-            }
-        }
-        if (count == 1) {
-            square.number = static_cast<unsigned char>(last);
-        }
+    if (!IsSquare(index, digit) || squares[index].fixed == 1) {
+        return false;
+    }
+    Square& square = squares[index];
+    if (square.number != 0) {
+        square.number = 0;
         return true;
-    });
+    }
+    square.possible[digit - 1] = square.possible[digit - 1] ? 0 : 1;
+    int count = 0;
+    int last = 0;
+    for (int d = 1; d <= kDigitCount; ++d) {
+        if (square.possible[d - 1]) {
+            ++count;
+            last = d;
+        }
+    }
+    if (count == 1) {
+        square.number = static_cast<unsigned char>(last);
+    }
+    return true;
 }

@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "CNerekuEngine.h"
-#include "Guarded.h"
 #include "corvane/Numbers.h"
 
 namespace {
@@ -29,61 +28,59 @@ bool DigitStandsNear(const Square* squares, int digit, int r, int c) {
 } // namespace
 
 bool CNerekuEngine::GenerateRandomGrid(unsigned char count) {
-    return NEREKU_GUARDED([&] {
-        if (count > kSquareCount) {
-            return false; // the reveal could never end
-        }
-        ResetGrid();
+    if (count > kSquareCount) {
+        return false; // the reveal could never end
+    }
+    ResetGrid();
 
-        // Seed phase: place numbers that break no rule until there are 20,
-        // then add one more after each seed grid that has no completion. An
-        // accepted draw on a filled square replaces its number.
-        int placed = 0;
-        int last = 0;
-        for (;;) {
-            const int digit = GetRandomNumber(1, 9);
-            const int r = GetRandomNumber(0, 8);
-            const int c = GetRandomNumber(0, 8);
-            if (DigitStandsNear(squares, digit, r, c)) {
-                continue;
-            }
-            last = SquareIndex(r, c);
-            if (squares[last].number == 0) {
-                ++placed;
-            }
-            squares[last].number = static_cast<unsigned char>(digit);
-            if (placed < kSeedNumbers) {
-                continue;
-            }
-            if (SolveLevel_FindSolutions() > 0) {
-                break;
-            }
-            squares[last].number = 0;
-            --placed;
+    // Seed phase: place numbers that break no rule until there are 20,
+    // then add one more after each seed grid that has no completion. An
+    // accepted draw on a filled square replaces its number.
+    int placed = 0;
+    int last = 0;
+    for (;;) {
+        const int digit = GetRandomNumber(1, 9);
+        const int r = GetRandomNumber(0, 8);
+        const int c = GetRandomNumber(0, 8);
+        if (DigitStandsNear(squares, digit, r, c)) {
+            continue;
         }
+        last = SquareIndex(r, c);
+        if (squares[last].number == 0) {
+            ++placed;
+        }
+        squares[last].number = static_cast<unsigned char>(digit);
+        if (placed < kSeedNumbers) {
+            continue;
+        }
+        if (SolveLevel_FindSolutions() > 0) {
+            break;
+        }
+        squares[last].number = 0;
+        --placed;
+    }
 
-        // One completion, chosen at random.
-        const int chosen = GetRandomNumber(0, solutions.GetRowCount() - 1);
-        if (solutions.GetColumnLen(chosen, 0) != kSquareImageSize) {
-            return false;
-        }
-        Square solution[kSquareCount];
-        std::memcpy(solution, solutions.GetValue(chosen, 0, nullptr, true), kSquareImageSize);
+    // One completion, chosen at random.
+    const int chosen = GetRandomNumber(0, solutions.GetRowCount() - 1);
+    if (solutions.GetColumnLen(chosen, 0) != kSquareImageSize) {
+        return false;
+    }
+    Square solution[kSquareCount];
+    std::memcpy(solution, solutions.GetValue(chosen, 0, nullptr, true), kSquareImageSize);
 
-        // Reveal `count` distinct squares of it as givens.
-        ResetGrid();
-        int revealed = 0;
-        while (revealed < count) {
-            const int r = GetRandomNumber(0, 8);
-            const int c = GetRandomNumber(0, 8);
-            Square& square = squares[SquareIndex(r, c)];
-            if (square.number != 0) {
-                continue;
-            }
-            square = solution[SquareIndex(r, c)];
-            square.fixed = 1;
-            ++revealed;
+    // Reveal `count` distinct squares of it as givens.
+    ResetGrid();
+    int revealed = 0;
+    while (revealed < count) {
+        const int r = GetRandomNumber(0, 8);
+        const int c = GetRandomNumber(0, 8);
+        Square& square = squares[SquareIndex(r, c)];
+        if (square.number != 0) {
+            continue;
         }
-        return true;
-    });
+        square = solution[SquareIndex(r, c)];
+        square.fixed = 1;
+        ++revealed;
+    }
+    return true;
 }

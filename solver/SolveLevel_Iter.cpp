@@ -10,14 +10,12 @@
 #include "solver/BoardSearch.h"
 
 int CNerekuEngine::SolveLevel_FindSolutions(int maxSolutions) {
-    return NEREKU_GUARDED([&] {
-        Square saved[kSquareCount];
-        std::memcpy(saved, squares, kSquareImageSize);
-        solutions.DeleteRow(-1);
-        SolveLevel_Iter(255, maxSolutions);
-        std::memcpy(squares, saved, kSquareImageSize);
-        return solutions.GetRowCount();
-    });
+    Square saved[kSquareCount];
+    std::memcpy(saved, squares, kSquareImageSize);
+    solutions.DeleteRow(-1);
+    SolveLevel_Iter(255, maxSolutions);
+    std::memcpy(squares, saved, kSquareImageSize);
+    return solutions.GetRowCount();
 }
 
 // The search runs on the search board (solver/BoardSearch.h), which holds
