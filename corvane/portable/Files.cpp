@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <cwchar>
+#include <cwctype>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -14,6 +16,7 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <dirent.h>
 #include <unistd.h>
 #endif
 
@@ -419,4 +422,99 @@ bool DirectoryExists(const wchar_t* path) {
 
 std::string LastFileError() {
     return lastFileError;
+}
+
+/* ---- Folders. */
+
+namespace {
+
+// Whether `name` matches `pattern`: "*" matches everything, "*.ext" every
+// name that ends in ".ext", ignoring the case of ASCII letters.
+[[maybe_unused]] bool MatchesPattern(const wchar_t* name, const wchar_t* pattern) {
+    if (pattern[0] != L'*') {
+        return false;
+    }
+    const size_t nameLength = std::wcslen(name);
+    const size_t suffixLength = std::wcslen(pattern + 1);
+    if (suffixLength > nameLength) {
+        return false;
+    }
+    const wchar_t* suffix = name + nameLength - suffixLength;
+    for (size_t i = 0; i < suffixLength; ++i) {
+        if (std::towlower(suffix[i]) != std::towlower(pattern[1 + i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int GetFilesFromDir(const wchar_t* folder, wchar_t (*names)[kFileNameLength], int maximum,
+                    const wchar_t* pattern) {
+    if (folder == nullptr || names == nullptr || pattern == nullptr || maximum < 1) {
+        return 0;
+    }
+    int count = 0;
+#ifdef _WIN32
+    const std::wstring search = std::wstring(folder) + L"\\" + pattern;
+    WIN32_FIND_DATAW found;
+    HANDLE finder = FindFirstFileW(search.c_str(), &found);
+    if (finder == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
+            std::wcslen(found.cFileName) >= kFileNameLength) {
+            continue;
+        }
+        std::wcscpy(names[count++], found.cFileName);
+    } while (count < maximum && FindNextFileW(finder, &found));
+    FindClose(finder);
+#else
+    const std::string path = NarrowPath(folder);
+    DIR* directory = opendir(path.c_str());
+    if (directory == nullptr) {
+        return 0;
+    }
+    while (count < maximum) {
+        const dirent* entry = readdir(directory);
+        if (entry == nullptr) {
+            break;
+        }
+        const std::wstring name = WidenPath(entry->d_name);
+        if (name.size() >= kFileNameLength || !MatchesPattern(name.c_str(), pattern)) {
+            continue;
+        }
+        struct stat info;
+        if (stat((path + "/" + entry->d_name).c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
+            continue;
+        }
+        std::wcscpy(names[count++], name.c_str());
+    }
+    closedir(directory);
+#endif
+    return count;
+}
+
+bool RemoveFile(const wchar_t* path) {
+    if (path == nullptr || *path == L'\0') {
+        return false;
+    }
+#ifdef _WIN32
+    return DeleteFileW(path) != 0;
+#else
+    return unlink(NarrowPath(path).c_str()) == 0;
+#endif
+}
+
+bool MakeDirectory(const wchar_t* path) {
+    if (path == nullptr || *path == L'\0') {
+        return false;
+    }
+#ifdef _WIN32
+    return CreateDirectoryW(path, nullptr) != 0;
+#else
+    return mkdir(NarrowPath(path).c_str(), 0777) == 0;
+#endif
 }

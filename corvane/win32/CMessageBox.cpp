@@ -14,9 +14,10 @@ const int FirstButtonId = 1000;
 class MessageDialog : public ModalDialog {
 public:
     MessageDialog(HWND ownerWindow, HFONT dialogFont, const CPicture* dialogPicture,
-                  const wchar_t* dialogText, const wchar_t* const* texts, int count)
+                  const wchar_t* dialogText, const wchar_t* const* texts, int count,
+                  int defaultIndex)
         : ModalDialog(ownerWindow, dialogFont, dialogPicture, false), text(dialogText),
-          buttonTexts(texts), buttonCount(count) {}
+          buttonTexts(texts), buttonCount(count), defaultButton(defaultIndex) {}
 
 private:
     HWND OnInit() override {
@@ -40,9 +41,10 @@ private:
         int ids[CMessageBox::MaximumButtons];
         for (int i = 0; i < buttonCount; ++i)
             ids[i] = FirstButtonId + i;
-        std::vector<HWND> buttons = AddButtons(buttonTexts, buttonCount, ids, clientWidth, bandTop);
+        std::vector<HWND> buttons =
+            AddButtons(buttonTexts, buttonCount, ids, clientWidth, bandTop, defaultButton);
         FinishLayout(clientWidth, bandTop + BandHeight(), bandTop);
-        return buttons.empty() ? nullptr : buttons.front();
+        return buttons.empty() ? nullptr : buttons[static_cast<size_t>(defaultButton)];
     }
 
     void OnCommand(int id, int code) override {
@@ -51,12 +53,13 @@ private:
         if (id >= FirstButtonId && id < FirstButtonId + buttonCount)
             EndDialog(dialog, id - FirstButtonId);
         else if (id == IDOK)
-            EndDialog(dialog, 0);
+            EndDialog(dialog, defaultButton);
     }
 
     const wchar_t* text;
     const wchar_t* const* buttonTexts;
     int buttonCount;
+    int defaultButton;
 };
 
 } // namespace
@@ -76,7 +79,9 @@ int CMessageBox::ShowButtons(const wchar_t* text, const wchar_t* caption, int co
     const wchar_t* texts[MaximumButtons];
     for (int i = 0; i < count; ++i)
         texts[i] = buttonTexts[i] ? buttonTexts[i] : L"";
-    MessageDialog dialog(parentWindow, font, picture, text ? text : L"", texts, count);
+    const int pressedByEnter = defaultButton >= 0 && defaultButton < count ? defaultButton : 0;
+    MessageDialog dialog(parentWindow, font, picture, text ? text : L"", texts, count,
+                         pressedByEnter);
     INT_PTR result = dialog.Run(caption);
     return result >= 0 && result < count ? static_cast<int>(result) : -1;
 }

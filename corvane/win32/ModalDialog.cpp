@@ -90,19 +90,20 @@ int ModalDialog::ButtonRowWidth(const wchar_t* const* texts, int count) const {
 }
 
 std::vector<HWND> ModalDialog::AddButtons(const wchar_t* const* texts, int count, const int* ids,
-                                          int clientWidth, int buttonBandTop) {
+                                          int clientWidth, int buttonBandTop, int defaultIndex) {
     std::vector<HWND> buttons;
     int x = clientWidth - ButtonRowWidth(texts, count) + Scale(11);
     int y = buttonBandTop + Scale(11);
     for (int i = 0; i < count; ++i) {
         int width = std::max(Scale(80), static_cast<int>(MeasureText(texts[i], 0).cx) + Scale(24));
-        DWORD style = WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON | WS_GROUP : BS_PUSHBUTTON);
+        DWORD style = WS_TABSTOP | (i == defaultIndex ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) |
+                      (i == 0 ? WS_GROUP : 0);
         buttons.push_back(
             AddControl(L"BUTTON", texts[i], style, 0, ids[i], x, y, width, ButtonHeight()));
         x += width + Scale(8);
     }
-    if (count > 0)
-        SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(ids[0]), 0);
+    if (defaultIndex >= 0 && defaultIndex < count)
+        SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(ids[defaultIndex]), 0);
     return buttons;
 }
 

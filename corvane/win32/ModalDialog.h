@@ -42,10 +42,10 @@ protected:
     SIZE MeasureText(const wchar_t* text, int maxWidth) const;
     HWND AddControl(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,
                     int id, int x, int y, int width, int height);
-    // The push buttons of the band, right-aligned, the first one the default.
-    // Returns their windows.
+    // The push buttons of the band, right-aligned; button `defaultIndex` is
+    // the default, which Enter presses. Returns their windows.
     std::vector<HWND> AddButtons(const wchar_t* const* texts, int count, const int* ids,
-                                 int clientWidth, int bandTop);
+                                 int clientWidth, int bandTop, int defaultIndex = 0);
     // Width the buttons of AddButtons take, margins included.
     int ButtonRowWidth(const wchar_t* const* texts, int count) const;
     int ButtonHeight() const { return Scale(26); }

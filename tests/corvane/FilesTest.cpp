@@ -154,3 +154,32 @@ TEST(PathConversion, Utf8AndInvalidBytesRoundTrip) {
         }
     }
 }
+
+// The level list is filled from this listing: only files of the extension,
+// in any case, never past the caller's array.
+TEST_F(Files, ListsTheFilesOfAFolderNeverPastTheMaximum) {
+    ASSERT_TRUE(MakeDirectory(PathOf("folder.lvl").c_str())); // a folder, not a file
+    EXPECT_FALSE(MakeDirectory(PathOf("folder.lvl").c_str()));
+    ASSERT_TRUE(Write(PathOf("notes.txt"), "x"));
+    ASSERT_TRUE(Write(PathOf("UPPER.LVL"), "x"));
+    for (int i = 0; i < 6; ++i) {
+        ASSERT_TRUE(Write(PathOf("level" + std::to_string(i) + ".lvl"), "x"));
+    }
+    wchar_t names[20][kFileNameLength];
+    for (auto& name : names) {
+        std::wcscpy(name, L"untouched");
+    }
+    EXPECT_EQ(GetFilesFromDir(Wide(folder).c_str(), names, 5, L"*.lvl"), 5);
+    EXPECT_STREQ(names[5], L"untouched");
+    ASSERT_EQ(GetFilesFromDir(Wide(folder).c_str(), names, 20, L"*.lvl"), 7);
+    Names listed(std::begin(names), std::begin(names) + 7);
+    EXPECT_EQ(listed.count(L"UPPER.LVL"), 1u);
+    EXPECT_EQ(listed.count(L"notes.txt") + listed.count(L"folder.lvl"), 0u);
+    EXPECT_EQ(GetFilesFromDir(PathOf("missing").c_str(), names, 20, L"*.lvl"), 0);
+    EXPECT_EQ(GetFilesFromDir(Wide(folder).c_str(), names, 0, L"*.lvl"), 0);
+
+    EXPECT_TRUE(RemoveFile(PathOf("notes.txt").c_str()));
+    EXPECT_FALSE(RemoveFile(PathOf("notes.txt").c_str()));
+    EXPECT_FALSE(RemoveFile(PathOf("folder.lvl").c_str()));
+    EXPECT_FALSE(FileExists(PathOf("notes.txt").c_str()));
+}

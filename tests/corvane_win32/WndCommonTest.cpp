@@ -166,36 +166,6 @@ TEST(WndCommonTest, ExceptionReportShowsTheFourValues) {
 
 // ---- Win32Helpers
 
-TEST(Win32HelpersTest, GetFilesFromDirNeverPassesTheMaximum) {
-    wchar_t folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    const std::wstring root = std::wstring(folder) + L"corvane_files_test";
-    CreateDirectoryW(root.c_str(), nullptr);
-    CreateDirectoryW((root + L"\\folder.lvl").c_str(), nullptr); // a folder, not a file
-    std::vector<std::wstring> files = {root + L"\\notes.txt"};
-    for (int i = 0; i < 7; ++i)
-        files.push_back(root + L"\\level" + std::to_wstring(i) + L".lvl");
-    for (const std::wstring& file : files)
-        CloseHandle(
-            CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-
-    wchar_t names[20][MAX_PATH];
-    for (auto& name : names)
-        wcscpy(name, L"untouched");
-    EXPECT_EQ(GetFilesFromDir(root.c_str(), names, 5, L"*.lvl"), 5);
-    EXPECT_STREQ(names[5], L"untouched");
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(std::wstring(names[i]).substr(0, 5), L"level") << names[i];
-    EXPECT_EQ(GetFilesFromDir(root.c_str(), names, 20, L"*.lvl"), 7);
-    EXPECT_EQ(GetFilesFromDir((root + L"\\missing").c_str(), names, 20, L"*.lvl"), 0);
-    EXPECT_EQ(GetFilesFromDir(root.c_str(), names, 0, L"*.lvl"), 0);
-
-    for (const std::wstring& file : files)
-        DeleteFileW(file.c_str());
-    RemoveDirectoryW((root + L"\\folder.lvl").c_str());
-    RemoveDirectoryW(root.c_str());
-}
-
 TEST(Win32HelpersTest, RectangleHelpers) {
     auto corners = [](const RECT& rect) {
         return std::vector<LONG>{rect.left, rect.top, rect.right, rect.bottom};

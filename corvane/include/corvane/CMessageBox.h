@@ -25,9 +25,13 @@ public:
     CMessageBox(CWndCommon* parent, HFONT font, CPicture* picture);
     CMessageBox(HWND parent, HFONT font, CPicture* picture);
 
+    // The button that Enter presses while no other has the focus, and that
+    // has the focus at first: 0, the first, unless set (an index outside the
+    // buttons given counts as 0).
+    void SetDefaultButton(int index) { defaultButton = index; }
     // Shows the box until a button is pressed and returns the button's
-    // zero-based index. Enter presses the focused button, at first the first
-    // one; Escape or the close box give -1. `count` must equal the number of
+    // zero-based index. Enter presses the focused button, at first the
+    // default one; Escape or the close box give -1. `count` must equal the number of
     // button texts given and lie in 1..MaximumButtons, else the result is -1
     // and nothing is shown. A line feed in `text` breaks the line.
     template <typename... Texts>
@@ -44,4 +48,5 @@ private:
     HWND parentWindow;
     HFONT font;
     CPicture* picture;
+    int defaultButton = 0;
 };

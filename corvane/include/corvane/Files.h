@@ -31,6 +31,23 @@ std::string LastFileError();
 bool FileExists(const wchar_t* path);
 bool DirectoryExists(const wchar_t* path);
 
+// The names (name and extension, no folder) of the files in `folder` that
+// match `pattern` ("*.lvl", or "*" for all; the extension is compared without
+// regard to case, as Windows does), in the order the system lists them, and
+// returns their number. Never more than `maximum` names are written, so an
+// array of `maximum` entries is never overrun; further files are left out.
+// Sub-folders are skipped, and so is a name too long for 260 characters.
+// A missing folder, a null argument or a maximum below 1 gives 0.
+constexpr int kFileNameLength = 260;
+int GetFilesFromDir(const wchar_t* folder, wchar_t (*names)[kFileNameLength], int maximum,
+                    const wchar_t* pattern);
+
+// Removes a file; false when there was none or it could not be removed.
+bool RemoveFile(const wchar_t* path);
+// Makes a folder (its parent must exist); false when it could not be made,
+// also when it exists already.
+bool MakeDirectory(const wchar_t* path);
+
 // A path given as bytes (a command line outside Windows) as a wide text:
 // UTF-8 is decoded, and each byte that is not part of valid UTF-8 becomes
 // U+DC80 + byte, which NarrowPath turns back into that same byte. Characters
