@@ -1,36 +1,32 @@
-// CNerekuSudoku: the game. One object of this class is the whole program: it
-// is the main window (through the class library's window base) and it holds
-// the board with its rules and search (through the portable engine), the
-// controls, and the game's state.
+// CNerekuSudoku: the game's window. One object of this class is the whole
+// program: the main window (through the class library's window base) and the
+// game (through the portable game class, which holds the engine with the
+// board, its rules and search).
 //
-// Its window operations are grouped by what they serve:
-//   app/      start-up, the message loop, the window procedure and its
-//             commands, the layout of the controls, the level library
-//             (LevelLibrary.cpp), play and editor input, random levels and
-//             the Solve command
-//   render/   drawing the grid and composing the window
-// They glue to Win32 what the engine decides without a window: the board's
-// rules and search (model/, solver/), the level files and names (levels/),
-// what a click does (modes/), and the window's and grid's geometry
-// (app/WindowLayout, render/GridGeometry).
-// Every operation catches its own exceptions and reports them through
-// OnException (NEREKU_GUARDED).
+// The window does what needs a window and nothing else:
+//   app/InitializeWindow.cpp  start-up: the window, the level list, the
+//                             picture buttons and the drawn texts
+//   app/WndProc.cpp           the window procedure, which only hands each
+//                             message to its handler
+//   app/Layout.cpp            placing the controls, the buttons' tool tips
+//   app/Drawing.cpp           drawing the grid and composing the window,
+//                             with the painters of render/
+//   app/GameWindow.cpp        what the game asks of its window: dialogs,
+//                             sounds, the level list, help
+// What the player's actions do (the modes, the questions and what each answer
+// does, the level files) is the game's (game/CNerekuGame.h).
 #pragma once
 
 #include <windows.h>
 
-#include <array>
-
-#include "CNerekuEngine.h"
-#include "GridHit.h"
-#include "LevelPaths.h"
-#include "Modes.h"
+#include "app/WindowLayout.h"
 #include "corvane/CPicture.h"
 #include "corvane/CTextCtrl.h"
 #include "corvane/CWndButton.h"
 #include "corvane/CWndCommon.h"
+#include "game/CNerekuGame.h"
 
-class CNerekuSudoku : public CWndCommon, public CNerekuEngine {
+class CNerekuSudoku : public CWndCommon, private GameWindow, public CNerekuGame {
 public:
     // Builds the window and runs the message loop; returns when the program
     // is to end.
@@ -51,29 +47,10 @@ public:
     static LRESULT CALLBACK WndProcWrapper(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    // ---- Drawing (render/).
-    void DrawGrid();
-    void SetBackgroundColour(unsigned long colour);
+    // ---- Drawing (app/Drawing.cpp).
+    void DrawGrid() override;
+    void SetBackgroundColour(unsigned long colour) override;
     void OnEraseBackground();
-
-    // ---- The level library (app/LevelLibrary.cpp).
-    void UpdateLevelsCombo(const wchar_t* select);
-    void GameMode_LoadLevel(bool askToContinue, bool loadSavedGame);
-    void GameMode_SaveLevel();
-    void DeleteLevel();
-
-    // ---- Play, the editor and random levels (app/GameModeInput.cpp,
-    // app/EditModeInput.cpp, app/RandomLevel.cpp).
-    void GameMode_OnLeftMouseClick(short x, short y);
-    void GameMode_OnRightMouseClick(short x, short y);
-    void GameMode_GenerateRandomLevel(unsigned char count);
-    void EditMode_OnLeftMouseClick(short x, short y);
-    void EditMode_OnRightMouseClick(short x, short y);
-    bool EditMode_SaveLevel();
-    void EditMode_Exit();
-
-    // ---- The Solve command (app/SolveLevel.cpp).
-    void SolveLevel();
 
     // The state that the end-to-end tests read through the probe message
     // (app/TestProbe.cpp), when the program was started with it switched on.
@@ -86,7 +63,6 @@ public:
     };
 
 protected:
-    bool editChanged = false;
     COLORREF backgroundColour = kNoModeColour;
     COLORREF gridColour = RGB(255, 255, 255);
     CPicture gridPicture;
@@ -97,55 +73,49 @@ protected:
     CTextCtrl txtVersion;
     CWndButton btnAbout, btnDeleteLevel, btnHelp, btnLevelEditor, btnNewLevel, btnRestartLevel,
         btnSaveLevel, btnSolveLevel;
-    uint32_t mode = NoMode;
     HWND levelsCombo = nullptr;
     RECT clientRect = {0, 0, 0, 0};
     unsigned short squareSize = 0;
-    wchar_t dataDirectory[kPathLength] = L"";
-    wchar_t levelName[kLevelNameLength] = L"";
 
 private:
-    // Window messages (app/WndProc.cpp), one handler each.
+    // ---- What the game asks of its window (app/GameWindow.cpp).
+    const wchar_t* Text(const wchar_t* key) override;
+    int Ask(const Question& question) override;
+    bool AskNumber(const wchar_t* text, const wchar_t* caption, unsigned char* value,
+                   unsigned char lowest, unsigned char highest) override;
+    bool AskName(const wchar_t* text, const wchar_t* caption, wchar_t* name, size_t size) override;
+    void PlayGameSound(GameSound sound) override;
+    void SetBanner(const wchar_t* text) override;
+    void RunBusy(const std::function<void()>& work) override;
+    void FillLevelList(const std::vector<std::wstring>& names) override;
+    void SelectLevel(const wchar_t* name) override;
+    std::wstring SelectedLevel() override;
+    GridPlace GridOnScreen() override;
+    void OpenHelp() override;
+    void OpenWebsite() override;
+
+    // ---- Window messages (app/WndProc.cpp), one handler each.
     void OnDestroy();
+    void OnEndSession(bool ending);
     void OnSize(WPARAM kind);
     void OnEraseRequest();
-    bool IsButton(HWND window);
-    void OnButton(HWND button);
-    void OnLevelChosen();
-    // Button commands (app/Commands.cpp).
-    void OnNewLevel();
-    void OnLevelEditor();
-    void OnRestartLevel();
-    void OnSaveLevel();
-    void OnSolveLevel();
-    void OnAbout();
-    void OpenHelp();
+    bool OnNotify(const NMHDR& header);
+    bool OnComboBox(WORD notification, HWND control);
+    void OnMouseUp(bool left, LPARAM position);
 
-    // The eight picture buttons with the numbers of their pictures, in the
-    // order they are made.
-    struct ButtonPicture {
-        CWndButton* button;
+    // The eight picture buttons, in the bar's order (app/BarButtons.cpp):
+    // each with its caption, picture, texts and the command it gives.
+    struct BarButtonEntry {
+        CWndButton CNerekuSudoku::*button;
+        CTextCtrl CNerekuSudoku::*caption;
         int picture;
+        const wchar_t* captionKey;
+        const wchar_t* toolTipKey;
+        GameCommand command;
     };
-    std::array<ButtonPicture, 8> ButtonPictures();
-    // Shows solution `row` of the solution list on the board.
-    void ShowSolution(int row);
-    // The win check after a click that left a number in its square.
-    void CheckForWin();
-    // Mode changes: the mode, the background colour and the banner together.
-    void EnterMode(Mode newMode);
-    // NoMode keeps the background colour of the mode before it.
-    void EnterNoMode();
-    // Selects the level list's entry of `name` (ignoring case), or none.
-    void SelectInLevelsCombo(const wchar_t* name);
-    // The level list's text: its selected entry, cut to fit `size`.
-    void ReadLevelsComboText(wchar_t* text, int size) const;
-    // A text of the string table.
-    const wchar_t* Text(const wchar_t* key) const;
-    // Plays sound resource `id`, waiting for its end unless `async`.
-    void PlaySoundResource(int id, bool async) const;
-    // Where a click at (x, y) lands on the grid picture as last laid out.
-    GridHit HitTest(short x, short y) const;
+    static const BarButtonEntry kBarButtons[kBarButtonCount];
+    // The entry of a button's window; null for any other window.
+    const BarButtonEntry* BarButtonOf(HWND window);
 
     // The end-to-end tests' probe (app/TestProbe.cpp).
     LRESULT OnProbe(WPARAM what);

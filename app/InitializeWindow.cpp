@@ -9,7 +9,6 @@
 #include "app/TestProbe.h"
 #include "app/WindowLayout.h"
 #include "corvane/CWndToolTip.h"
-#include "corvane/Files.h"
 #include "corvane/GdiObjects.h"
 #include "corvane/StringHelpers.h"
 #include "resources/resource.h"
@@ -43,17 +42,6 @@ void ProgramFolder(wchar_t (&folder)[kPathLength]) {
 }
 
 } // namespace
-
-std::array<CNerekuSudoku::ButtonPicture, 8> CNerekuSudoku::ButtonPictures() {
-    return {{{&btnNewLevel, IDP_NEW_LEVEL},
-             {&btnRestartLevel, IDP_RESTART_LEVEL},
-             {&btnLevelEditor, IDP_LEVEL_EDITOR},
-             {&btnSaveLevel, IDP_SAVE_LEVEL},
-             {&btnDeleteLevel, IDP_DELETE_LEVEL},
-             {&btnSolveLevel, IDP_SOLVE_LEVEL},
-             {&btnHelp, IDP_HELP},
-             {&btnAbout, IDP_ABOUT}}};
-}
 
 bool CNerekuSudoku::InitializeWindow() {
     return NEREKU_GUARDED([&] {
@@ -95,15 +83,10 @@ bool CNerekuSudoku::InitializeWindow() {
         gridColour = RGB(0xFF, 0xFF, 0xFF);
         SetBackgroundColour(kNoModeColour);
 
-        // "Levels" and "Saves" beside the program; when they cannot be made
-        // (a folder the user may not write), the game still starts.
-        ProgramFolder(dataDirectory);
-        for (const wchar_t* folder : {L"Levels", L"Saves"}) {
-            wchar_t path[kPathLength];
-            if (MakeFolderPath(path, dataDirectory, folder) && !DirectoryExists(path)) {
-                CreateDirectoryW(path, nullptr);
-            }
-        }
+        // "Levels" and "Saves" beside the program.
+        wchar_t folder[kPathLength];
+        ProgramFolder(folder);
+        OpenDataFolder(folder);
 
         ResetGrid();
 
@@ -117,14 +100,15 @@ bool CNerekuSudoku::InitializeWindow() {
         UpdateLevelsCombo(nullptr);
 
         const bool rightToLeft = stringTable->GetLanguage() == kArabic;
-        for (const ButtonPicture& entry : ButtonPictures()) {
-            if (!entry.button->Initialize(instance, mainWindow, rightToLeft,
-                                          backgroundPicture.get(), nullptr, nullptr, nullptr)) {
+        for (const BarButtonEntry& entry : kBarButtons) {
+            CWndButton& button = this->*entry.button;
+            if (!button.Initialize(instance, mainWindow, rightToLeft, backgroundPicture.get(),
+                                   nullptr, nullptr, nullptr)) {
                 return false;
             }
             picture.CreatePictureFromResource(instance, entry.picture, L"Picture");
-            entry.button->SetBackground(&picture, backgroundColour, &picture, backgroundColour, 2,
-                                        false, false, true);
+            button.SetBackground(&picture, backgroundColour, &picture, backgroundColour, 2, false,
+                                 false, true);
         }
 
         for (CTextCtrl* text : {&txtModeNotifier, &txtInstructions, &txtVersion, &txtNewLevel,
@@ -144,20 +128,10 @@ bool CNerekuSudoku::InitializeWindow() {
         txtInstructions.SetFont(consolas.Get());
         txtVersion.SetText(L"v1.00");
         txtVersion.SetTextFormat(3, 4, 2, true);
-        const struct {
-            CTextCtrl& caption;
-            const wchar_t* key;
-        } captions[] = {{txtNewLevel, L"New_level_icon"},
-                        {txtLevelEditor, L"Level_editor_icon"},
-                        {txtRestartLevel, L"Restart_level_icon"},
-                        {txtSaveLevel, L"Save_level_icon"},
-                        {txtDeleteLevel, L"Delete_level_icon"},
-                        {txtSolveLevel, L"Solve_level_icon"},
-                        {txtHelp, L"Help_icon"},
-                        {txtAbout, L"About_icon"}};
-        for (const auto& entry : captions) {
-            entry.caption.SetText(Text(entry.key));
-            entry.caption.SetTextFormat(5, 5, 2, true);
+        for (const BarButtonEntry& entry : kBarButtons) {
+            CTextCtrl& caption = this->*entry.caption;
+            caption.SetText(Text(entry.captionKey));
+            caption.SetTextFormat(5, 5, 2, true);
         }
 
         const LayoutRect place =

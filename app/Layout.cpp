@@ -38,17 +38,11 @@ void CNerekuSudoku::SetControlPositions(int width, int height) {
         }
         const WindowLayout layout = LayOutWindow(width, height, mode == NoMode,
                                                  gridPicture.GetWidth(), gridPicture.GetHeight());
-        CWndButton* const buttons[kBarButtonCount] = {
-            &btnNewLevel,    &btnLevelEditor, &btnRestartLevel, &btnSaveLevel,
-            &btnDeleteLevel, &btnSolveLevel,  &btnHelp,         &btnAbout};
-        CTextCtrl* const captions[kBarButtonCount] = {
-            &txtNewLevel,    &txtLevelEditor, &txtRestartLevel, &txtSaveLevel,
-            &txtDeleteLevel, &txtSolveLevel,  &txtHelp,         &txtAbout};
 
         HDWP batch = BeginDeferWindowPos(6);
         for (int k = 0; k < kBarButtonCount; ++k) {
-            Defer(batch, buttons[k]->GetWindow(), layout.buttons[k]);
-            captions[k]->SetDrawingRect(ToRect(layout.captions[k]));
+            Defer(batch, (this->*kBarButtons[k].button).GetWindow(), layout.buttons[k]);
+            (this->*kBarButtons[k].caption).SetDrawingRect(ToRect(layout.captions[k]));
         }
         txtModeNotifier.SetDrawingRect(ToRect(layout.banner));
         Defer(batch, levelsCombo, layout.levelList);
@@ -65,25 +59,9 @@ void CNerekuSudoku::SetControlPositions(int width, int height) {
 
 void CNerekuSudoku::UpdateStatusBar(HWND control) {
     NEREKU_GUARDED([&] {
-        if (toolTip == nullptr || control == nullptr) {
-            return;
-        }
-        const struct {
-            const CWndButton& button;
-            const wchar_t* key;
-        } tips[] = {{btnNewLevel, L"Btn_new_level_tooltip"},
-                    {btnRestartLevel, L"Btn_restart_level_tooltip"},
-                    {btnSaveLevel, L"Btn_save_level_tooltip"},
-                    {btnDeleteLevel, L"Btn_delete_level_tooltip"},
-                    {btnSolveLevel, L"Btn_solve_level_tooltip"},
-                    {btnLevelEditor, L"Btn_level_editor_tooltip"},
-                    {btnHelp, L"Btn_help_tooltip"},
-                    {btnAbout, L"Btn_about_tooltip"}};
-        for (const auto& tip : tips) {
-            if (tip.button.GetWindow() == control) {
-                toolTip->ShowToolTip(Text(tip.key), mainWindow, control);
-                return;
-            }
+        const BarButtonEntry* entry = BarButtonOf(control);
+        if (toolTip != nullptr && entry != nullptr) {
+            toolTip->ShowToolTip(Text(entry->toolTipKey), mainWindow, control);
         }
     });
 }

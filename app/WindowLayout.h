@@ -7,6 +7,8 @@
 // instructions, the grid and the version text follow the client size.
 #pragma once
 
+#include "render/GridGeometry.h"
+
 struct LayoutRect {
     int left = 0;
     int top = 0;
@@ -43,9 +45,6 @@ struct WindowLayout {
     LayoutRect grid;
     LayoutRect version;
 };
-
-// The height of the button band above the grid.
-constexpr int kButtonBandHeight = 30;
 
 // The controls for a client area of width x height. `noMode`: the
 // instructions cover the whole area and the grid is not placed; otherwise

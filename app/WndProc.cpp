@@ -1,13 +1,12 @@
 // The window procedure: a table from each message to one handler. Button
 // clicks arrive as WM_NOTIFY from the picture buttons, a choice in the level
-// list as CBN_SELENDOK, grid clicks as button releases that go to the
-// handlers of the current mode.
+// list as CBN_SELENDOK, grid clicks as button releases; the game decides what
+// each of them does.
 #include <windows.h>
 
 #include "Guarded.h"
 #include "app/CNerekuSudoku.h"
 #include "app/EraseRequests.h"
-#include "corvane/StringHelpers.h"
 
 LRESULT CALLBACK CNerekuSudoku::WndProcWrapper(HWND window, UINT message, WPARAM wParam,
                                                LPARAM lParam) {
@@ -22,8 +21,6 @@ LRESULT CALLBACK CNerekuSudoku::WndProcWrapper(HWND window, UINT message, WPARAM
 
 LRESULT CNerekuSudoku::WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return NEREKU_GUARDED([&]() -> LRESULT {
-        const short x = static_cast<short>(LOWORD(lParam));
-        const short y = static_cast<short>(HIWORD(lParam));
         switch (message) {
         case WM_DESTROY:
             OnDestroy();
@@ -34,56 +31,33 @@ LRESULT CNerekuSudoku::WndProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         case WM_CLOSE:
             windowReady = false;
             break;
+        case WM_QUERYENDSESSION:
+            return TRUE; // the game is kept when the session ends, so it may end
+        case WM_ENDSESSION:
+            OnEndSession(wParam != FALSE);
+            return 0;
         case WM_ERASEBKGND:
             OnEraseRequest();
             return 1;
-        case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (header->code == CWndButton::ClickNotification && IsButton(header->hwndFrom)) {
-                ++counters.commands;
-                OnButton(header->hwndFrom);
-                SetFocus(mainWindow);
+        case WM_NOTIFY:
+            if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
                 return 0;
             }
             break;
-        }
         case WM_KEYUP:
             if (wParam == VK_F1) {
-                OpenHelp();
+                OnCommand(GameCommand::Help);
                 return 0;
             }
             break;
         case WM_COMMAND:
-            switch (HIWORD(wParam)) {
-            case CBN_KILLFOCUS:
-            case CBN_CLOSEUP:
-            case CBN_SELENDCANCEL:
-                SetFocus(mainWindow);
+            if (OnComboBox(HIWORD(wParam), reinterpret_cast<HWND>(lParam))) {
                 return 0;
-            case CBN_SELENDOK:
-                if (reinterpret_cast<HWND>(lParam) == levelsCombo) {
-                    ++counters.commands;
-                    OnLevelChosen();
-                    return 0;
-                }
-                break;
             }
             break;
         case WM_LBUTTONUP:
-            ++counters.mouseUps;
-            if (mode == GameMode) {
-                GameMode_OnLeftMouseClick(x, y);
-            } else if (mode == EditMode) {
-                EditMode_OnLeftMouseClick(x, y);
-            }
-            return 0;
         case WM_RBUTTONUP:
-            ++counters.mouseUps;
-            if (mode == GameMode) {
-                GameMode_OnRightMouseClick(x, y);
-            } else if (mode == EditMode) {
-                EditMode_OnRightMouseClick(x, y);
-            }
+            OnMouseUp(message == WM_LBUTTONUP, lParam);
             return 0;
         case WM_EXITSIZEMOVE:
             DrawGrid();
@@ -98,14 +72,55 @@ LRESULT CNerekuSudoku::WndProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     });
 }
 
-// Closing in play keeps the game in "Saves" without a question.
+// Closing keeps the game in play in "Saves" without a question.
 void CNerekuSudoku::OnDestroy() {
-    if (mode == GameMode) {
-        GameMode_SaveLevel();
-    }
+    OnClose();
     windowReady = false;
     quitRequested = true;
     PostQuitMessage(0);
+}
+
+// Windows logs off or shuts down: the window is never destroyed, so the game
+// in play is kept here, as a close keeps it. A session that goes on after all
+// keeps everything as it is.
+void CNerekuSudoku::OnEndSession(bool ending) {
+    if (ending) {
+        OnClose();
+    }
+}
+
+// A click on a picture button: its command. False for any other
+// notification, which gets the default processing.
+bool CNerekuSudoku::OnNotify(const NMHDR& header) {
+    const BarButtonEntry* entry = BarButtonOf(header.hwndFrom);
+    if (entry == nullptr || header.code != CWndButton::ClickNotification) {
+        return false;
+    }
+    ++counters.commands;
+    OnCommand(entry->command);
+    SetFocus(mainWindow);
+    return true;
+}
+
+// The level list: a choice loads a level; when the list closes or loses the
+// focus, the keyboard goes back to the main window. False for anything else.
+bool CNerekuSudoku::OnComboBox(WORD notification, HWND control) {
+    switch (notification) {
+    case CBN_KILLFOCUS:
+    case CBN_CLOSEUP:
+    case CBN_SELENDCANCEL:
+        SetFocus(mainWindow);
+        return true;
+    case CBN_SELENDOK:
+        if (control != levelsCombo) {
+            return false;
+        }
+        ++counters.commands;
+        OnLevelChosen();
+        return true;
+    default:
+        return false;
+    }
 }
 
 // A minimised window is not drawn; restoring or maximising draws it anew.
@@ -127,32 +142,14 @@ void CNerekuSudoku::OnEraseRequest() {
     });
 }
 
-bool CNerekuSudoku::IsButton(HWND window) {
-    for (const ButtonPicture& entry : ButtonPictures()) {
-        if (window != nullptr && window == entry.button->GetWindow()) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// The command of a picture button.
-void CNerekuSudoku::OnButton(HWND button) {
-    if (button == btnNewLevel.GetWindow()) {
-        OnNewLevel();
-    } else if (button == btnLevelEditor.GetWindow()) {
-        OnLevelEditor();
-    } else if (button == btnRestartLevel.GetWindow()) {
-        OnRestartLevel();
-    } else if (button == btnSaveLevel.GetWindow()) {
-        OnSaveLevel();
-    } else if (button == btnSolveLevel.GetWindow()) {
-        OnSolveLevel();
-    } else if (button == btnDeleteLevel.GetWindow()) {
-        DeleteLevel();
-    } else if (button == btnHelp.GetWindow()) {
-        OpenHelp();
-    } else if (button == btnAbout.GetWindow()) {
-        OnAbout();
+// The position of a mouse message: client coordinates, signed 16-bit each.
+void CNerekuSudoku::OnMouseUp(bool left, LPARAM position) {
+    ++counters.mouseUps;
+    const short x = static_cast<short>(LOWORD(position));
+    const short y = static_cast<short>(HIWORD(position));
+    if (left) {
+        OnLeftButtonUp(x, y);
+    } else {
+        OnRightButtonUp(x, y);
     }
 }

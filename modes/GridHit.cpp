@@ -22,13 +22,14 @@ int GridHit::CandidateDigit() const {
     return 3 * subrow + subcolumn + 1;
 }
 
-GridHit HitTestGrid(int left, int top, int right, int bottom, int squareSize, int x, int y) {
+GridHit HitTestGrid(const GridPlace& grid, int x, int y) {
     GridHit hit;
-    if (squareSize <= 0 || x <= left || x >= right || y <= top || y >= bottom) {
+    if (grid.squareSize <= 0 || x <= grid.left || x >= grid.right || y <= grid.top ||
+        y >= grid.bottom) {
         return hit;
     }
-    hit.fx = static_cast<double>(x - left) / squareSize;
-    hit.fy = static_cast<double>(y - top) / squareSize;
+    hit.fx = static_cast<double>(x - grid.left) / grid.squareSize;
+    hit.fy = static_cast<double>(y - grid.top) / grid.squareSize;
     hit.column = static_cast<int>(Dbl_Round(std::floor(hit.fx), 0));
     hit.row = static_cast<int>(Dbl_Round(std::floor(hit.fy), 0));
     // The picture is one pixel wider and higher than its nine squares.

@@ -24,10 +24,18 @@ struct GridHit {
     int CandidateDigit() const;
 };
 
-// The grid picture lies at (left, top, right, bottom) in client coordinates
-// with squares of `squareSize` pixels. Only positions strictly inside the
-// rectangle are on the grid.
-GridHit HitTestGrid(int left, int top, int right, int bottom, int squareSize, int x, int y);
+// Where the grid picture stands: (left, top, right, bottom) in the window's
+// client coordinates, with squares of `squareSize` pixels.
+struct GridPlace {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int squareSize = 0;
+};
+
+// Only positions strictly inside the grid's rectangle are on the grid.
+GridHit HitTestGrid(const GridPlace& grid, int x, int y);
 
 // The side of the clicked square that lies nearest the click, for the
 // editor's signs: `owner` is the clicked square and `side` the direction of

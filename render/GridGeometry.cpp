@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "app/WindowLayout.h"
-
 int GridSquareSize(int clientWidth, int clientHeight) {
     const int limit = std::min(clientWidth, clientHeight - kButtonBandHeight);
     if (limit <= 4) {

@@ -11,6 +11,9 @@
 
 #include "Grid.h"
 
+// The height of the band of picture buttons above the grid.
+constexpr int kButtonBandHeight = 30;
+
 struct GridPoint {
     int x;
     int y;

@@ -1,6 +1,5 @@
 #include "render/GridPainter.h"
 
-#include "Modes.h"
 #include "corvane/Win32Helpers.h"
 #include "render/GridGeometry.h"
 
@@ -98,7 +97,7 @@ void DrawNumbers(HDC dc, const GridPaintJob& job) {
         for (int column = 0; column < 9; ++column) {
             const Square& square = job.squares[SquareIndex(row, column)];
             if (square.number != 0) {
-                const bool given = job.mode != EditMode && square.fixed != 0;
+                const bool given = job.underlineGivens && square.fixed != 0;
                 writer.Use(given ? givenFont.Get() : numberFont.Get());
                 const RECT rect = {column * s, row * s, column * s + s, row * s + s};
                 writer.Write(square.number % 10, rect);
@@ -137,7 +136,7 @@ GdiObject<HBITMAP> PaintGrid(HDC dc, const GridPaintJob& job) {
         const int oldBackground = SetBkMode(target, TRANSPARENT);
         const COLORREF oldText = SetTextColor(target, job.gridColour);
         {
-            const GdiObject<HBRUSH> fill(CreateSolidBrush(LookOf(job.mode).gridFill));
+            const GdiObject<HBRUSH> fill(CreateSolidBrush(job.fill));
             const RECT all = {0, 0, side, side};
             FillRect(target, &all, fill.Get());
         }

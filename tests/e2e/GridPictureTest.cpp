@@ -35,7 +35,8 @@ std::unique_ptr<CNerekuEngine> Board() {
 std::unique_ptr<Canvas> Paint(const CNerekuEngine& board, uint32_t mode) {
     WindowDc screen(nullptr);
     const GdiObject<HBITMAP> bitmap =
-        PaintGrid(screen.Get(), {board.squares, board.edgeMasks, mode, s, kWhite});
+        PaintGrid(screen.Get(), {board.squares, board.edgeMasks, s, kWhite, LookOf(mode).gridFill,
+                                 mode != EditMode});
     if (!bitmap) {
         return nullptr;
     }

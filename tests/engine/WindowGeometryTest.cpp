@@ -96,13 +96,13 @@ TEST(GridGeometry, CandidateCellsInThirds) {
 
 TEST(GridHit, StrictBoundsAndThirds) {
     // A grid at (57, 62) with squares of 56: the picture is 505 wide.
-    auto hit = [](int x, int y) { return HitTestGrid(57, 62, 562, 567, 56, x, y); };
+    auto hit = [](int x, int y) { return HitTestGrid({57, 62, 562, 567, 56}, x, y); };
     EXPECT_EQ(hit(57, 100).kind, GridHit::Outside) << "the first pixel column";
     EXPECT_EQ(hit(100, 62).kind, GridHit::Outside) << "the first pixel row";
     EXPECT_EQ(hit(562, 100).kind, GridHit::Outside);
     EXPECT_EQ(hit(561, 100).kind, GridHit::FarEdge) << "the last pixel column is no square";
     EXPECT_EQ(hit(100, 566).kind, GridHit::FarEdge);
-    EXPECT_EQ(HitTestGrid(0, 0, 1, 1, 0, 0, 0).kind, GridHit::Outside);
+    EXPECT_EQ(HitTestGrid({0, 0, 1, 1, 0}, 0, 0).kind, GridHit::Outside);
 
     const GridHit topLeft = hit(57 + 56 * 3 + 2, 62 + 56 * 4 + 2);
     ASSERT_EQ(topLeft.kind, GridHit::OnSquare);
@@ -114,7 +114,7 @@ TEST(GridHit, StrictBoundsAndThirds) {
 }
 
 TEST(GridHit, NearestSideForSigns) {
-    auto side = [](int x, int y) { return NearestSideOf(HitTestGrid(0, 0, 505, 505, 56, x, y)); };
+    auto side = [](int x, int y) { return NearestSideOf(HitTestGrid({0, 0, 505, 505, 56}, x, y)); };
     NearestSide right = side(53, 28); // near the middle of (0, 0)'s right side
     EXPECT_EQ(right.owner, 0);
     EXPECT_EQ(right.side, kRight);

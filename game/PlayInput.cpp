@@ -2,15 +2,10 @@
 // button strikes candidates out or back in; a board that comes out correct is
 // greeted with the success sound and a message. A left click beside the grid
 // runs the solver.
-#include <windows.h>
-
-#include "GridHit.h"
 #include "Guarded.h"
-#include "app/CNerekuSudoku.h"
-#include "corvane/CMessageBox.h"
-#include "resources/resource.h"
+#include "game/CNerekuGame.h"
 
-void CNerekuSudoku::GameMode_OnLeftMouseClick(short x, short y) {
+void CNerekuGame::GameMode_OnLeftMouseClick(short x, short y) {
     NEREKU_GUARDED([&] {
         const GridHit hit = HitTest(x, y);
         if (hit.kind == GridHit::Outside) {
@@ -22,14 +17,14 @@ void CNerekuSudoku::GameMode_OnLeftMouseClick(short x, short y) {
             return; // the grid's far edge, or a given
         }
         editChanged = true;
-        DrawGrid();
+        ui.DrawGrid();
         if (squares[hit.Index()].number > 0) {
             CheckForWin();
         }
     });
 }
 
-void CNerekuSudoku::GameMode_OnRightMouseClick(short x, short y) {
+void CNerekuGame::GameMode_OnRightMouseClick(short x, short y) {
     NEREKU_GUARDED([&] {
         const GridHit hit = HitTest(x, y);
         if (hit.kind != GridHit::OnSquare ||
@@ -37,8 +32,8 @@ void CNerekuSudoku::GameMode_OnRightMouseClick(short x, short y) {
             return;
         }
         editChanged = true;
-        DrawGrid();
-        PlaySoundResource(IDW_CLICK, false);
+        ui.DrawGrid();
+        ui.PlayGameSound(GameSound::Click);
         if (squares[hit.Index()].number > 0) {
             CheckForWin();
         }
@@ -48,11 +43,10 @@ void CNerekuSudoku::GameMode_OnRightMouseClick(short x, short y) {
 // A correct board: the success sound plays on while the message is shown.
 // Nothing else changes, so every later click that completes the board again
 // is greeted again.
-void CNerekuSudoku::CheckForWin() {
+void CNerekuGame::CheckForWin() {
     if (!CheckSolution_IsCorrect()) {
         return;
     }
-    PlaySoundResource(IDW_SUCCESS, true);
-    CMessageBox box(this, nullptr, nullptr);
-    box.ShowDialog(Text(L"You_found_the_correct_solution"), L"Nereku Sudoku", 1, Text(L"Ok"));
+    ui.PlayGameSound(GameSound::Success);
+    Tell(Text(L"You_found_the_correct_solution"));
 }

@@ -1,0 +1,127 @@
+// CNerekuGame: the game's flow, between the engine and the ui. It owns
+// the mode, whether the board has unsaved changes, the current level's name
+// and the folder of the levels and saved games, and it carries out what the
+// player does: the eight commands, a level chosen in the list, the clicks on
+// the grid, and closing. It decides every question that is asked and what
+// each answer does; the window (GameWindow) only shows and asks.
+//
+// The application class CNerekuSudoku derives from it, so these operations
+// are the game's own members. Nothing here knows of windows: the class is
+// built and tested natively with a window that answers from a script.
+//
+// The operations that the game's design names (GameMode_..., EditMode_...,
+// SolveLevel, UpdateLevelsCombo, DeleteLevel) catch every exception and
+// report it through OnException (NEREKU_GUARDED); the handlers of the
+// window's events are called from a window procedure that does the same.
+#pragma once
+
+#include <cstdint>
+
+#include "CNerekuEngine.h"
+#include "LevelPaths.h"
+#include "Modes.h"
+#include "game/GameWindow.h"
+
+// What the eight picture buttons ask for.
+enum class GameCommand {
+    NewLevel,
+    LevelEditor,
+    RestartLevel,
+    SaveLevel,
+    DeleteLevel,
+    SolveLevel,
+    Help,
+    About
+};
+
+class CNerekuGame : public CNerekuEngine {
+public:
+    explicit CNerekuGame(GameWindow& gameWindow);
+
+    // ---- Start-up (game/LevelLibrary.cpp).
+    // The folder that holds "Levels" and "Saves", which are made when
+    // missing; the level list is filled from it. A folder the player may not
+    // write still lets the game start.
+    void OpenDataFolder(const wchar_t* folder);
+
+    // ---- What the window passes on (game/Events.cpp).
+    void OnCommand(GameCommand command);
+    // A level chosen in the level list.
+    void OnLevelChosen();
+    // A mouse button released at (x, y) in the window's client area.
+    void OnLeftButtonUp(short x, short y);
+    void OnRightButtonUp(short x, short y);
+    // The window is closed, or Windows ends the session: the game in play is
+    // kept in "Saves", without a question.
+    void OnClose();
+
+    // ---- The level library (game/LevelLibrary.cpp).
+    // Refills the level list from "Levels" and selects `select`, or the
+    // current level when null.
+    void UpdateLevelsCombo(const wchar_t* select);
+    // Loads the current level (or, with either flag, the one selected in the
+    // list), or its saved game, and enters GameMode; NoMode when nothing can
+    // be read. `askToContinue` offers a saved game; `loadSavedGame` takes it.
+    void GameMode_LoadLevel(bool askToContinue, bool loadSavedGame);
+    // Keeps the game in play in "Saves" under the level's name.
+    void GameMode_SaveLevel();
+    // Deletes the level selected in the list and its saved game, once the
+    // player confirms.
+    void DeleteLevel();
+
+    // ---- Play (game/PlayInput.cpp, game/RandomLevel.cpp).
+    void GameMode_OnLeftMouseClick(short x, short y);
+    void GameMode_OnRightMouseClick(short x, short y);
+    void GameMode_GenerateRandomLevel(unsigned char count);
+
+    // ---- The editor (game/EditorFlow.cpp).
+    void EditMode_OnLeftMouseClick(short x, short y);
+    void EditMode_OnRightMouseClick(short x, short y);
+    // Asks for a name and stores the board as a level; true when written.
+    bool EditMode_SaveLevel();
+    // Leaves the editor for GameMode, unless the player cancels.
+    void EditMode_Exit();
+
+    // ---- The Solve command (game/SolveLevel.cpp).
+    void SolveLevel();
+
+    uint32_t GetMode() const { return mode; }
+    bool HasUnsavedChanges() const { return editChanged; }
+    const wchar_t* GetLevelName() const { return levelName; }
+
+protected:
+    uint32_t mode = NoMode;
+    // The board has changes that are not saved.
+    bool editChanged = false;
+    wchar_t dataDirectory[kPathLength] = L"";
+    // The current level's name, without folder or extension.
+    wchar_t levelName[kLevelNameLength] = L"";
+
+private:
+    // The buttons' commands (game/Events.cpp).
+    void OnNewLevel();
+    void OnLevelEditor();
+    void OnRestartLevel();
+    void OnSaveLevel();
+    void OnSolveLevel();
+    void OnAbout();
+
+    // Mode changes: the mode, the background colour and the banner together.
+    void EnterMode(Mode newMode);
+    // NoMode keeps the background colour of the mode before it.
+    void EnterNoMode();
+    // The board after New or Restart in the editor: no numbers, no signs.
+    void ClearBoard();
+    // The level list's selection into `levelName`.
+    void ReadSelectedLevel();
+    const wchar_t* Text(const wchar_t* key) { return ui.Text(key); }
+    // A message box with the fixed caption "Nereku Sudoku" and one "Ok".
+    void Tell(const wchar_t* text);
+    // The win check after a click that left a number in its square.
+    void CheckForWin();
+    // Puts solution `row` of the solution list on the board and draws it.
+    void ShowSolution(int row);
+    GridHit HitTest(short x, short y) { return HitTestGrid(ui.GridOnScreen(), x, y); }
+
+    GameWindow& ui;
+};
