@@ -9,6 +9,7 @@
 //   app/WndProc.cpp           the window procedure, which only hands each
 //                             message to its handler
 //   app/Layout.cpp            placing the controls, the buttons' tool tips
+//   app/BarButtons.cpp        the eight picture buttons: one table
 //   app/Drawing.cpp           drawing the grid and composing the window,
 //                             with the painters of render/
 //   app/GameWindow.cpp        what the game asks of its window: dialogs,
