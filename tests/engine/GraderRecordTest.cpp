@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "BoardText.h"
-#include "Grader.h"
+#include "solver/Steps.h"
 
 namespace {
 
