@@ -102,8 +102,9 @@ std::wstring StepText(const Step& step, const StepBoard& board, const Sentences&
                               BlockTopRow(block) + 3, BlockLeftColumn(block) + 1,
                               BlockLeftColumn(block) + 3, digit, say.UnitWord(step.cross).c_str());
         }
+        // A row's or column's places in one block.
         return say.Format(L"Hint_locked_claiming", row, column, digit,
-                          say.UnitWord(step.unit).c_str(), digit);
+                          say.UnitWord(step.unit).c_str(), step.unit % 9 + 1, digit);
     case kNakedPair:
     case kNakedTriple:
     case kNakedQuad: {
@@ -317,6 +318,8 @@ Hint FindHint(CNerekuEngine& board, const CStringResource& texts) {
     hint.kind = Hint::Step;
     hint.square = step.square;
     hint.technique = step.technique;
+    hint.digit = step.digit;
+    hint.removed = step.removed;
     hint.text = StepText(step, steps, say);
     return hint;
 }

@@ -27,9 +27,11 @@
 
 struct Hint {
     enum Kind { Step, RuleBroken, NoSolution, Solved } kind = Solved;
-    int square = -1;    // 0 to 80: the square the hint names; -1 for Solved
-    int technique = -1; // a Step: its technique (Steps.h); -1 otherwise
-    std::wstring text;  // the message, from the string table
+    int square = -1;      // 0 to 80: the square the hint names; -1 for Solved
+    int technique = -1;   // a Step: its technique (Steps.h); -1 otherwise
+    int digit = 0;        // a Step that places a number: the digit
+    unsigned removed = 0; // a Step that rules candidates out: they, bit d - 1 for d
+    std::wstring text;    // the message, from the string table
 };
 
 // Finds the hint for the board as it stands. The board (squares and signs)

@@ -151,7 +151,7 @@ constexpr StringRow englishRows[] = {
      L"Locked candidates: row %d, column %d cannot be %d: in the block of rows %d to %d and "
      L"columns %d to %d, %d can only go in this square's %s."},
     {L"Hint_locked_claiming",
-     L"Locked candidates: row %d, column %d cannot be %d: in its %s, %d can only go in this "
+     L"Locked candidates: row %d, column %d cannot be %d: in %s %d, %d can only go in this "
      L"square's block."},
     {L"Hint_naked_pair",
      L"Naked pair: row %d, column %d cannot be %s: %s can only hold %s between them, so no "

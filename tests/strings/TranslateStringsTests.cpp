@@ -79,7 +79,7 @@ std::wstring HintPlaceholders(const std::wstring& key) {
         {L"Hint_hidden_single", L"%d%d%d%d%s"},
         {L"Hint_sign_chain", L"%d%d%s%d%d"},
         {L"Hint_locked_pointing", L"%d%d%d%d%d%d%d%d%s"},
-        {L"Hint_locked_claiming", L"%d%d%d%s%d"},
+        {L"Hint_locked_claiming", L"%d%d%d%s%d%d"},
         {L"Hint_trial", L"%d%d%d%d"},
         {L"Hint_guess", L"%d%d%d"},
         {L"Hint_repeated", L"%d%d%d%s"},
