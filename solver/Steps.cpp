@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <bitset>
 #include <cctype>
-#include <vector>
 
 #include "Units.h"
 
@@ -89,18 +88,22 @@ StepFinder::StepFinder(const EdgeMask (&edgeMasks)[kSquareCount]) {
         greaterNeighbours[sign.smaller][greaterCount[sign.smaller]++] = sign.greater;
     }
     for (int i = 0; i < kSquareCount; ++i) {
+        if (smallerCount[i] == 0 && greaterCount[i] == 0) {
+            continue; // no sign: nothing above or below
+        }
         for (bool down : {true, false}) {
             std::bitset<kSquareCount> reached;
-            std::vector<int> stack = {i};
-            while (!stack.empty()) {
-                const int at = stack.back();
-                stack.pop_back();
+            int stack[kSquareCount];
+            int depth = 0;
+            stack[depth++] = i;
+            while (depth > 0) {
+                const int at = stack[--depth];
                 const int count = down ? smallerCount[at] : greaterCount[at];
                 for (int k = 0; k < count; ++k) {
                     const int next = down ? smallerNeighbours[at][k] : greaterNeighbours[at][k];
                     if (!reached[static_cast<size_t>(next)]) {
                         reached.set(static_cast<size_t>(next));
-                        stack.push_back(next);
+                        stack[depth++] = next;
                     }
                 }
             }
@@ -166,8 +169,8 @@ bool StepFinder::Broken(const StepBoard& board) const {
     return false;
 }
 
-Step StepFinder::Next(StepBoard& board, const uint8_t* solution) const {
-    for (int technique = 0; technique < kTechniqueCount; ++technique) {
+Step StepFinder::Next(StepBoard& board, const uint8_t* solution, int hardest) const {
+    for (int technique = 0; technique <= hardest && technique < kTechniqueCount; ++technique) {
         Step step;
         if (Apply(technique, board, solution, step)) {
             step.technique = technique;
@@ -633,4 +636,72 @@ GradeReport GradeLevel(const Square (&squares)[kSquareCount],
         report.solved = board.numbers[i] == digits[i];
     }
     return report;
+}
+
+bool StepFinder::SolvedBySinglesAndSigns(StepBoard& board) const {
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (int i = 0; i < kSquareCount; ++i) {
+            if (board.numbers[i] == 0 && DigitCount(board.candidates[i]) == 1) {
+                Place(board, i, LowestDigit(board.candidates[i]));
+                changed = true;
+            }
+        }
+        for (const auto& unit : kUnits.squares) {
+            unsigned once = 0;
+            unsigned twice = 0;
+            unsigned placed = 0;
+            for (int i : unit) {
+                if (board.numbers[i] != 0) {
+                    placed |= DigitBit(board.numbers[i]);
+                } else {
+                    twice |= once & board.candidates[i];
+                    once |= board.candidates[i];
+                }
+            }
+            const unsigned single = once & ~twice & ~placed;
+            for (int i : unit) {
+                const unsigned digits = board.numbers[i] == 0 ? board.candidates[i] & single : 0;
+                if (digits != 0) {
+                    // Two digits with this one place break the board; the
+                    // look at the end finds the other without one.
+                    Place(board, i, LowestDigit(digits));
+                    changed = true;
+                }
+            }
+        }
+        for (int k = 0; k < signCount; ++k) {
+            Step unused;
+            const Sign& sign = signs[k];
+            const int greater = board.numbers[sign.greater];
+            const int smaller = board.numbers[sign.smaller];
+            if (smaller != 0 && Remove(board, sign.greater, DigitRange(1, smaller), unused)) {
+                changed = true;
+            }
+            if (greater != 0 &&
+                Remove(board, sign.smaller, DigitRange(greater, kDigitCount), unused)) {
+                changed = true;
+            }
+        }
+    }
+    return Solved(board) && !Broken(board);
+}
+
+bool SolvedByTechniques(const Square (&squares)[kSquareCount],
+                        const EdgeMask (&edgeMasks)[kSquareCount], int hardest) {
+    const StepFinder finder(edgeMasks);
+    StepBoard board = finder.LoadLevel(squares);
+    if (hardest <= kSettledSign) {
+        return finder.SolvedBySinglesAndSigns(board);
+    }
+    // A broken board stays broken: squares and units only lose candidates,
+    // and numbers only come. So one look at the end does, and the steps need
+    // not stop for it (each one changes the board, so they come to an end).
+    while (!Solved(board)) {
+        if (finder.Next(board, nullptr, std::min(hardest, kTrial - 1)).technique ==
+            kTechniqueCount) {
+            return false;
+        }
+    }
+    return !finder.Broken(board);
 }

@@ -111,11 +111,17 @@ public:
     // square without candidates, a digit without a place in a unit, a
     // repeated number, a broken sign between two numbers.
     bool Broken(const StepBoard& board) const;
-    // Takes the next step on `board`: the easiest technique that changes it.
-    // `solution` (81 digits; null leaves the last-resort guess out) serves a
-    // guess that no technique can refute. `technique` is kTechniqueCount when
-    // nothing applies.
-    Step Next(StepBoard& board, const uint8_t* solution) const;
+    // Takes the next step on `board`: the easiest technique up to `hardest`
+    // that changes it. `solution` (81 digits; null leaves the last-resort
+    // guess out) serves a guess that no technique can refute. `technique` is
+    // kTechniqueCount when nothing applies.
+    Step Next(StepBoard& board, const uint8_t* solution, int hardest = kTrial) const;
+    // Whether the singles and the settled signs solve the board: their steps
+    // taken in whatever order is quickest, since the end is the same in every
+    // order (each step only gains from the others; a broken board stays
+    // broken, as squares and units only lose candidates and numbers only
+    // come). The board is left where they end.
+    bool SolvedBySinglesAndSigns(StepBoard& board) const;
 
 private:
     bool Apply(int technique, StepBoard& board, const uint8_t* solution, Step& step) const;
@@ -163,3 +169,12 @@ struct GradeReport {
 GradeReport GradeLevel(const Square (&squares)[kSquareCount],
                        const EdgeMask (&edgeMasks)[kSquareCount],
                        const Square (&solution)[kSquareCount]);
+
+// Whether the techniques up to `hardest` (before kTrial) alone solve the level
+// made of the numbers of `squares` and the signs of `edgeMasks`. Each of them
+// only draws conclusions that hold in every solution, so a level they solve
+// has exactly one solution; and each only gains from more clues, so when they
+// leave a level unsolved, they leave it unsolved with any of its clues taken
+// away: its grade stays above TechniqueGrade(hardest).
+bool SolvedByTechniques(const Square (&squares)[kSquareCount],
+                        const EdgeMask (&edgeMasks)[kSquareCount], int hardest);
