@@ -104,11 +104,108 @@ constexpr StringRow englishRows[] = {
      L"How many squares do you want to have revealed at the start?\n\n"
      L"The more squares revealed, the easier the puzzle.\n"
      L"The amount can be in the range [20,80]."},
+    // The grid's tool tip: the keys.
+    {L"Grid_tooltip", L"Arrow keys: move the cursor\n"
+                      L"1 to 9: write a number\n"
+                      L"Delete, Backspace or 0: erase it\n"
+                      L"Ctrl+1 to 9: strike or restore a candidate\n"
+                      L"Ctrl+arrow (editor): step the sign on that side\n"
+                      L"Ctrl+Z: undo\n"
+                      L"Ctrl+Y or Ctrl+Shift+Z: redo\n"
+                      L"H: hint\n"
+                      L"F1: help"},
+    // The hint: one next step, named by its technique, its square (row and
+    // column counted from 1) and what follows. The Hint_word_ texts are parts
+    // of the others: lists read "1, 2 or 3", "row 1, column 2 and row 1,
+    // column 5", and a unit is named as "its row".
+    {L"Hint_word_or", L"or"},
+    {L"Hint_word_and", L"and"},
+    {L"Hint_word_square", L"row %d, column %d"},
+    {L"Hint_word_row", L"row"},
+    {L"Hint_word_column", L"column"},
+    {L"Hint_word_block", L"block"},
+    {L"Hint_naked_single",
+     L"Naked single: row %d, column %d must be %d, the only digit left for it."},
+    {L"Hint_hidden_single",
+     L"Hidden single: row %d, column %d must be %d, the only place for %d in its %s."},
+    {L"Hint_sign_greater_up",
+     L"Sign: row %d, column %d is greater than its upper neighbour, so it cannot be %s."},
+    {L"Hint_sign_greater_right",
+     L"Sign: row %d, column %d is greater than its right neighbour, so it cannot be %s."},
+    {L"Hint_sign_greater_down",
+     L"Sign: row %d, column %d is greater than its lower neighbour, so it cannot be %s."},
+    {L"Hint_sign_greater_left",
+     L"Sign: row %d, column %d is greater than its left neighbour, so it cannot be %s."},
+    {L"Hint_sign_less_up",
+     L"Sign: row %d, column %d is less than its upper neighbour, so it cannot be %s."},
+    {L"Hint_sign_less_right",
+     L"Sign: row %d, column %d is less than its right neighbour, so it cannot be %s."},
+    {L"Hint_sign_less_down",
+     L"Sign: row %d, column %d is less than its lower neighbour, so it cannot be %s."},
+    {L"Hint_sign_less_left",
+     L"Sign: row %d, column %d is less than its left neighbour, so it cannot be %s."},
+    {L"Hint_sign_chain",
+     L"Sign chain: row %d, column %d cannot be %s: the signs through it, and the digits its "
+     L"neighbours can still take, keep it from %d to %d."},
+    {L"Hint_locked_pointing",
+     L"Locked candidates: row %d, column %d cannot be %d: in the block of rows %d to %d and "
+     L"columns %d to %d, %d can only go in this square's %s."},
+    {L"Hint_locked_claiming",
+     L"Locked candidates: row %d, column %d cannot be %d: in %s %d, %d can only go in this "
+     L"square's block."},
+    {L"Hint_naked_pair",
+     L"Naked pair: row %d, column %d cannot be %s: %s can only hold %s between them, so no "
+     L"other square of their %s can."},
+    {L"Hint_naked_triple",
+     L"Naked triple: row %d, column %d cannot be %s: %s can only hold %s between them, so no "
+     L"other square of their %s can."},
+    {L"Hint_naked_quad",
+     L"Naked quad: row %d, column %d cannot be %s: %s can only hold %s between them, so no "
+     L"other square of their %s can."},
+    {L"Hint_hidden_pair",
+     L"Hidden pair: row %d, column %d cannot be %s: in its %s, %s fit only in %s, so those "
+     L"squares hold them."},
+    {L"Hint_hidden_triple",
+     L"Hidden triple: row %d, column %d cannot be %s: in its %s, %s fit only in %s, so those "
+     L"squares hold them."},
+    {L"Hint_hidden_quad",
+     L"Hidden quad: row %d, column %d cannot be %s: in its %s, %s fit only in %s, so those "
+     L"squares hold them."},
+    {L"Hint_x_wing_rows",
+     L"X-wing: row %d, column %d cannot be %d: rows %s can hold %d only in columns %s, so "
+     L"those rows take the %d of these columns."},
+    {L"Hint_x_wing_columns",
+     L"X-wing: row %d, column %d cannot be %d: columns %s can hold %d only in rows %s, so "
+     L"those columns take the %d of these rows."},
+    {L"Hint_swordfish_rows",
+     L"Swordfish: row %d, column %d cannot be %d: rows %s can hold %d only in columns %s, so "
+     L"those rows take the %d of these columns."},
+    {L"Hint_swordfish_columns",
+     L"Swordfish: row %d, column %d cannot be %d: columns %s can hold %d only in rows %s, so "
+     L"those columns take the %d of these rows."},
+    {L"Hint_trial",
+     L"Trial: row %d, column %d cannot be %d: with %d there, the singles and the signs soon "
+     L"run into a contradiction."},
+    {L"Hint_guess",
+     L"No step by reasoning was found here. The solution says: row %d, column %d must be %d."},
+    {L"Hint_repeated",
+     L"A rule is broken: row %d, column %d holds %d, and so does another square of its %s."},
+    {L"Hint_sign_broken",
+     L"A rule is broken: the sign between row %d, column %d and row %d, column %d does not "
+     L"hold."},
+    {L"Hint_no_solution_number",
+     L"The board has no solution as it stands: row %d, column %d should not hold %d."},
+    {L"Hint_no_solution_mark",
+     L"The board has no solution as it stands: %d was struck out in row %d, column %d, but it "
+     L"belongs there."},
+    {L"Hint_no_solution",
+     L"The board has no solution as it stands. Check row %d, column %d, or restart the level."},
+    {L"Hint_solved", L"The board is solved: there is nothing left to do."},
 };
 
 #undef NEREKU_NO_MODE_INSTRUCTIONS
 
-static_assert(sizeof(englishRows) / sizeof(englishRows[0]) == 55, "every table has 55 keys");
+static_assert(sizeof(englishRows) / sizeof(englishRows[0]) == 93, "every table has 93 keys");
 
 // ---- Adding the rows.
 
@@ -120,11 +217,16 @@ void AddEnglishRows(CDataCube* table) {
 
 // The untranslated languages: "[" + English + "]". One text leaves its closing
 // full stop out, so that it ends in "button]" like its sibling
-// "Found_multiple_correct_solutions".
+// "Found_multiple_correct_solutions". The words that go inside other texts
+// (Hint_word_...) stay plain, so that a sentence shows one pair of brackets.
 void AddBracketedRows(CDataCube* table) {
     const wchar_t* const withoutFullStop = L"Found_too_many_correct_solutions";
     std::wstring text;
     for (const StringRow& row : englishRows) {
+        if (std::wcsncmp(row.key, L"Hint_word_", 10) == 0) {
+            table->AddRow(-1, 2, row.key, row.text);
+            continue;
+        }
         text.assign(1, L'[');
         text += row.text;
         if (std::wcscmp(row.key, withoutFullStop) == 0 && text.back() == L'.') {

@@ -8,10 +8,11 @@
 // 17 Portuguese, 18 Russian, 19 Spanish, 20 Swedish, 21 Turkish. Any other id
 // gives English.
 //
-// Every language has the same 55 keys in the same order. The languages other
+// Every language has the same 93 keys in the same order. The languages other
 // than English are not translated yet: they show the English text in square
-// brackets, with the same placeholders in the same order, so that a real
-// translation can later replace a text without any other change.
+// brackets (the words that go inside other texts, Hint_word_..., without),
+// with the same placeholders in the same order, so that a real translation can
+// later replace a text without any other change.
 #pragma once
 
 class CDataCube;
@@ -20,7 +21,7 @@ class CDataCube;
 // left alone. Exceptions are reported and swallowed.
 void TranslateStrings(CDataCube* table, unsigned char language);
 
-// Each appends the 55 rows of its language to `table` (nothing for a null
+// Each appends the 93 rows of its language to `table` (nothing for a null
 // table). An exception is reported, and the rows added so far stay.
 void TranslateStrings_Arabic(CDataCube* table);
 void TranslateStrings_Belarusian(CDataCube* table);

@@ -10,7 +10,7 @@
 
 #include "BoardText.h"
 #include "CNerekuEngine.h"
-#include "Grader.h"
+#include "solver/Steps.h"
 #include "LevelMaker.h"
 #include "corvane/Files.h"
 #include "corvane/Numbers.h"

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "Units.h"
 #include "corvane/Numbers.h"
 
 namespace {
@@ -25,37 +26,52 @@ template <typename T> void Shuffle(std::vector<T>& items) {
     }
 }
 
-// The digits that square `index` of a partly filled grid may still take.
-unsigned FreeDigits(const int (&grid)[kSquareCount], int index) {
-    const int row = RowOf(index);
-    const int column = ColumnOf(index);
-    const int block = BlockOf(row, column);
-    unsigned used = 0;
-    for (int k = 0; k < 9; ++k) {
-        used |= 1u << grid[SquareIndex(row, k)];
-        used |= 1u << grid[SquareIndex(k, column)];
-        used |= 1u << grid[BlockSquare(block, k)];
+// A grid being filled, with the digits each row, column and block holds
+// (bit d for digit d), so that the digits a square may still take are at hand.
+struct FillingGrid {
+    int (&grid)[kSquareCount];
+    unsigned rowUsed[9] = {};
+    unsigned columnUsed[9] = {};
+    unsigned blockUsed[9] = {};
+
+    unsigned FreeDigits(int index) const {
+        const int row = RowOf(index);
+        const int column = ColumnOf(index);
+        return 0x3FEu & ~(rowUsed[row] | columnUsed[column] | blockUsed[BlockOf(row, column)]);
     }
-    return 0x3FEu & ~used; // bits 1 to 9
-}
+    void Set(int index, int digit) {
+        const int row = RowOf(index);
+        const int column = ColumnOf(index);
+        const unsigned bit = 1u << digit;
+        if (digit != 0) {
+            rowUsed[row] |= bit;
+            columnUsed[column] |= bit;
+            blockUsed[BlockOf(row, column)] |= bit;
+        } else {
+            const unsigned old = ~(1u << grid[index]);
+            rowUsed[row] &= old;
+            columnUsed[column] &= old;
+            blockUsed[BlockOf(row, column)] &= old;
+        }
+        grid[index] = digit;
+    }
+};
 
 // Fills the empty squares (0) of a sudoku grid: the square with the fewest
-// digits left first, its digits in random order. This takes a few hundred
-// steps from the empty grid, and draws its own random numbers, so that the
-// grid does not depend on how the engine's search orders its solutions.
-bool FillGrid(int (&grid)[kSquareCount]) {
+// digits left first (the first of them, row by row), its digits in random
+// order. This takes a few hundred steps from the empty grid, and draws its
+// own random numbers, so that the grid does not depend on how the engine's
+// search orders its solutions.
+bool FillGrid(FillingGrid& filling) {
     int best = -1;
     int fewest = 10;
     unsigned digits = 0;
-    for (int i = 0; i < kSquareCount; ++i) {
-        if (grid[i] != 0) {
+    for (int i = 0; i < kSquareCount && fewest > 0; ++i) {
+        if (filling.grid[i] != 0) {
             continue;
         }
-        const unsigned free = FreeDigits(grid, i);
-        int count = 0;
-        for (int d = 1; d <= kDigitCount; ++d) {
-            count += (free >> d) & 1;
-        }
+        const unsigned free = filling.FreeDigits(i);
+        const int count = DigitCount(free >> 1);
         if (count < fewest) {
             fewest = count;
             best = i;
@@ -73,13 +89,21 @@ bool FillGrid(int (&grid)[kSquareCount]) {
     }
     Shuffle(order);
     for (int digit : order) {
-        grid[best] = digit;
-        if (FillGrid(grid)) {
+        filling.Set(best, digit);
+        if (FillGrid(filling)) {
             return true;
         }
+        filling.Set(best, 0);
     }
-    grid[best] = 0;
     return false;
+}
+
+void FillGrid(int (&grid)[kSquareCount]) {
+    FillingGrid filling{grid};
+    for (int i = 0; i < kSquareCount; ++i) {
+        filling.Set(i, grid[i]);
+    }
+    FillGrid(filling);
 }
 
 // Puts the sign "smaller < greater" on the board, both halves.
@@ -98,7 +122,8 @@ class Attempt {
 public:
     Attempt(CNerekuEngine& engine, const MakeOptions& options);
     // Finds the clues that leave one solution; false when the bounds allow
-    // none, or when the searches ran out of time.
+    // none, when the searches ran out of time, or when the level is sure to
+    // grade harder than asked.
     bool ChooseClues();
     bool RanOutOfTime() const { return outOfTime; }
     // Sets the engine's board to the chosen clues.
@@ -107,18 +132,32 @@ public:
 
 private:
     void Load(const std::vector<char>& use);
-    bool Unique(const std::vector<char>& use) {
+    // Whether the clues leave one solution. When the techniques up to
+    // `hardest` solve the level, they prove that without a search; `easy`
+    // tells whether they did.
+    bool Unique(const std::vector<char>& use, bool& easy) {
+        easy = false;
         outOfTime = outOfTime || Clock::now() > deadline;
         if (outOfTime) {
             return false;
         }
         Load(use);
-        return engine.SolveLevel_FindSolutions(2) == 1;
+        easy = SolvedByTechniques(engine.squares, engine.edgeMasks, hardest);
+        return easy || engine.SolveLevel_FindSolutions(2) == 1;
+    }
+    bool Unique(const std::vector<char>& use) {
+        bool easy = false;
+        return Unique(use, easy);
     }
 
     CNerekuEngine& engine;
     Clock::time_point deadline;
     bool outOfTime = false;
+    // The hardest technique a level of the grade asked for may need (a level
+    // of any grade: the singles and settled signs, which prove most clue sets
+    // unique quickly), and whether a level that needs more is given up.
+    int hardest = kSettledSign;
+    bool gradeCapped = false;
     int grid[kSquareCount] = {};
     std::vector<Clue> clues; // signs first, then givens
     std::vector<char> kept;
@@ -127,6 +166,10 @@ private:
 Attempt::Attempt(CNerekuEngine& engine_, const MakeOptions& options)
     : engine(engine_),
       deadline(Clock::now() + std::chrono::milliseconds(options.attemptMilliseconds)) {
+    if (options.gradeWanted && options.grade != Grade::Hard) {
+        gradeCapped = true;
+        hardest = options.grade == Grade::Easy ? kSettledSign : kHiddenPair;
+    }
     FillGrid(grid);
     std::vector<Clue> signs;
     for (int i = 0; i < kSquareCount; ++i) {
@@ -177,11 +220,12 @@ bool Attempt::ChooseClues() {
     }
     size_t low = 0;
     size_t high = clues.size();
+    bool easy = false;
     while (low < high) {
         const size_t middle = (low + high) / 2;
         std::vector<char> front(clues.size(), 0);
         std::fill(front.begin(), front.begin() + static_cast<std::ptrdiff_t>(middle), 1);
-        if (Unique(front)) {
+        if (Unique(front, easy)) {
             high = middle;
         } else {
             low = middle + 1;
@@ -189,6 +233,14 @@ bool Attempt::ChooseClues() {
     }
     std::fill(kept.begin() + static_cast<std::ptrdiff_t>(high), kept.end(), 0);
 
+    // The clues kept from here on are ever fewer, and what the techniques up
+    // to `hardest` cannot solve, they cannot solve with fewer clues: once
+    // they fail on the kept clues, the level grades harder than asked, and
+    // the grading at the end would turn it down.
+    Load(kept);
+    if (gradeCapped && !SolvedByTechniques(engine.squares, engine.edgeMasks, hardest)) {
+        return false;
+    }
     // A clue that is needed stays needed as others go, so one pass leaves
     // only needed clues. Givens go first: signs are what this game adds.
     for (bool signs : {false, true}) {
@@ -197,8 +249,10 @@ bool Attempt::ChooseClues() {
                 continue;
             }
             kept[k] = 0;
-            if (!Unique(kept)) {
+            if (!Unique(kept, easy)) {
                 kept[k] = 1;
+            } else if (gradeCapped && !easy) {
+                return false;
             }
         }
     }

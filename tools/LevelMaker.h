@@ -19,7 +19,7 @@
 #include <cstdint>
 
 #include "CNerekuEngine.h"
-#include "Grader.h"
+#include "solver/Steps.h"
 
 constexpr int kSignPlaces = 108; // neighbour pairs inside the nine blocks
 // The bounds of nereku make when none are given.

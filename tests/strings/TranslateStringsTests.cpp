@@ -42,8 +42,54 @@ const std::vector<std::wstring> expectedKeys = Split(
     L"Level_editor_icon Save_level_icon Delete_level_icon Solve_level_icon Help_icon About_icon "
     L"New_level_icon Reset_level_icon Sure_to_delete_level Btn_new_level_tooltip "
     L"Btn_reset_level_tooltip Btn_delete_level_tooltip Restart_level_icon "
-    L"Btn_restart_level_tooltip How_many_squares_to_reveal",
+    L"Btn_restart_level_tooltip How_many_squares_to_reveal Grid_tooltip Hint_word_or "
+    L"Hint_word_and Hint_word_square Hint_word_row Hint_word_column Hint_word_block "
+    L"Hint_naked_single Hint_hidden_single Hint_sign_greater_up Hint_sign_greater_right "
+    L"Hint_sign_greater_down Hint_sign_greater_left Hint_sign_less_up Hint_sign_less_right "
+    L"Hint_sign_less_down Hint_sign_less_left Hint_sign_chain Hint_locked_pointing "
+    L"Hint_locked_claiming Hint_naked_pair Hint_naked_triple Hint_naked_quad Hint_hidden_pair "
+    L"Hint_hidden_triple Hint_hidden_quad Hint_x_wing_rows Hint_x_wing_columns "
+    L"Hint_swordfish_rows Hint_swordfish_columns Hint_trial Hint_guess Hint_repeated "
+    L"Hint_sign_broken Hint_no_solution_number Hint_no_solution_mark Hint_no_solution "
+    L"Hint_solved",
     L" ");
+
+// The placeholders of the hint's texts, as the hint fills them in.
+std::wstring HintPlaceholders(const std::wstring& key) {
+    if (key == L"Hint_word_square") {
+        return L"%d%d";
+    }
+    if (key.rfind(L"Hint_word_", 0) == 0 || key == L"Hint_solved") {
+        return L"";
+    }
+    if (key.rfind(L"Hint_sign_greater_", 0) == 0 || key.rfind(L"Hint_sign_less_", 0) == 0) {
+        return L"%d%d%s";
+    }
+    if (key.rfind(L"Hint_naked_", 0) == 0 && key != L"Hint_naked_single") {
+        return L"%d%d%s%s%s%s";
+    }
+    if (key.rfind(L"Hint_hidden_", 0) == 0 && key != L"Hint_hidden_single") {
+        return L"%d%d%s%s%s%s";
+    }
+    if (key.rfind(L"Hint_x_wing_", 0) == 0 || key.rfind(L"Hint_swordfish_", 0) == 0) {
+        return L"%d%d%d%s%d%s%d";
+    }
+    const std::map<std::wstring, std::wstring> formats = {
+        {L"Hint_naked_single", L"%d%d%d"},
+        {L"Hint_hidden_single", L"%d%d%d%d%s"},
+        {L"Hint_sign_chain", L"%d%d%s%d%d"},
+        {L"Hint_locked_pointing", L"%d%d%d%d%d%d%d%d%s"},
+        {L"Hint_locked_claiming", L"%d%d%d%s%d%d"},
+        {L"Hint_trial", L"%d%d%d%d"},
+        {L"Hint_guess", L"%d%d%d"},
+        {L"Hint_repeated", L"%d%d%d%s"},
+        {L"Hint_sign_broken", L"%d%d%d%d"},
+        {L"Hint_no_solution_number", L"%d%d%d"},
+        {L"Hint_no_solution_mark", L"%d%d%d"},
+        {L"Hint_no_solution", L"%d%d"}};
+    const auto known = formats.find(key);
+    return known != formats.end() ? known->second : L"?";
+}
 
 // A table as the class library makes it: the columns "Key" and "Text".
 struct StringTable : CDataCube {
@@ -88,15 +134,16 @@ std::wstring Placeholders(const std::wstring& text) {
 
 // Every id gives the same keys in order. Unknown ids give the English texts;
 // the other languages give them in brackets, all but the one text that drops
-// its full stop inside them.
+// its full stop inside them, and the words that go inside other texts.
 TEST(StringTables, EveryLanguageIdGivesTheKeysInOrderWithEnglishOrBracketedTexts) {
-    ASSERT_EQ(std::set<std::wstring>(expectedKeys.begin(), expectedKeys.end()).size(), 55u);
+    ASSERT_EQ(std::set<std::wstring>(expectedKeys.begin(), expectedKeys.end()).size(), 93u);
     const Rows english = Translate(7);
     for (int language = 0; language <= 255; ++language) {
         const Rows rows = Translate(language);
-        ASSERT_EQ(rows.size(), 55u) << "language " << language;
-        const bool bracketed = language >= 1 && language <= 21 && language != 7;
+        ASSERT_EQ(rows.size(), 93u) << "language " << language;
+        const bool translated = language >= 1 && language <= 21 && language != 7;
         for (size_t i = 0; i < rows.size(); ++i) {
+            const bool bracketed = translated && rows[i].first.rfind(L"Hint_word_", 0) != 0;
             EXPECT_EQ(rows[i].first, expectedKeys[i]) << "language " << language;
             std::wstring inner = english[i].second;
             if (bracketed && rows[i].first == L"Found_too_many_correct_solutions") {
@@ -109,8 +156,9 @@ TEST(StringTables, EveryLanguageIdGivesTheKeysInOrderWithEnglishOrBracketedTexts
     }
 }
 
-// The English texts the players see most, exactly; only these hold a '%', as
-// a stray one anywhere else would be misread.
+// The English texts the players see most, exactly; only these and the hint's
+// hold a '%', as a stray one anywhere else would be misread, and the hint's
+// hold the placeholders the hint fills in, in order.
 TEST(StringTables, ImportantEnglishTextsFormatsAndInstructionLines) {
     const std::map<std::wstring, std::wstring> expected = {
         {L"Game_mode_notifier", L"***  G A M E   M O D E  ***"},
@@ -133,7 +181,10 @@ TEST(StringTables, ImportantEnglishTextsFormatsAndInstructionLines) {
     const auto english = EnglishByKey();
     for (const auto& text : english) {
         const auto known = expected.find(text.first);
-        const std::wstring format = known != expected.end() ? Placeholders(known->second) : L"";
+        const std::wstring format = text.first.rfind(L"Hint_", 0) == 0
+                                        ? HintPlaceholders(text.first)
+                                    : known != expected.end() ? Placeholders(known->second)
+                                                              : L"";
         EXPECT_EQ(Placeholders(text.second), format) << testing::PrintToString(text.first);
     }
     for (const auto& text : expected) {
@@ -159,7 +210,7 @@ TEST(StringTables, EachCallReplacesTheWholeTable) {
     for (int language : {7, 19, 7}) {
         TranslateStrings(&table, static_cast<unsigned char>(language));
         const Rows rows = table.Read();
-        ASSERT_EQ(rows.size(), 55u);
+        ASSERT_EQ(rows.size(), 93u);
         EXPECT_EQ(rows.front().second, language == 7 ? L"Ok" : L"[Ok]");
     }
     TranslateStrings(nullptr, 7); // a null table is left alone

@@ -1,17 +1,12 @@
-// The grader: a person's way through a level. Every step tries the
-// techniques from the easiest on and takes the first one that changes the
-// board; a placed number is crossed out of its row, column and block at once,
-// as anyone does while writing it in, so that bookkeeping is no technique.
-//
-// Each technique makes one change a step (one placement, or the
-// eliminations of one pattern), so the counts say how often it was needed.
-#include "Grader.h"
+// The step finder: every step tries the techniques from the easiest on and
+// takes the first one that changes the board. Each technique makes one
+// change a step (one placement, or the eliminations of one pattern), so the
+// grader's counts say how often it was needed, and a hint names one thing.
+#include "Steps.h"
 
 #include <algorithm>
 #include <bitset>
 #include <cctype>
-#include <cstdint>
-#include <vector>
 
 #include "Units.h"
 
@@ -44,51 +39,33 @@ template <typename Visit> bool AnyCombination(int count, int n, Visit visit) {
     return false;
 }
 
-struct Board {
-    uint16_t candidates[kSquareCount]; // a placed square keeps its digit alone
-    uint8_t numbers[kSquareCount];
-};
+// Takes `digits` from the candidates of the empty square `index`; true when
+// it had any of them. The first square a step changes is the one it names.
+bool Remove(StepBoard& board, int index, unsigned digits, Step& step) {
+    const unsigned lost = board.candidates[index] & digits;
+    if (board.numbers[index] != 0 || lost == 0) {
+        return false;
+    }
+    board.candidates[index] = static_cast<uint16_t>(board.candidates[index] & ~digits);
+    if (step.square < 0) {
+        step.square = index;
+        step.removed = static_cast<uint16_t>(lost);
+    }
+    return true;
+}
 
-class Solver {
-public:
-    explicit Solver(const EdgeMask (&edgeMasks)[kSquareCount]);
+bool Solved(const StepBoard& board) {
+    for (uint8_t number : board.numbers) {
+        if (number == 0) {
+            return false;
+        }
+    }
+    return true;
+}
 
-    void Place(Board& board, int index, int digit) const;
-    // Whether the board can no longer be completed by what it shows.
-    bool Broken(const Board& board) const;
-    // One step of one technique; true when it changed the board. Trial reads
-    // `solution` for its last resort.
-    bool Apply(int technique, Board& board, const Board& solution) const;
-    // The singles and the sign techniques, as long as one changes the board
-    // and it is not broken; true when it breaks.
-    bool RunsIntoContradiction(Board& board) const;
+} // namespace
 
-private:
-    static bool Remove(Board& board, int index, unsigned digits);
-    bool NakedSingle(Board& board) const;
-    bool HiddenSingle(Board& board) const;
-    bool SettledSign(Board& board) const;
-    bool SignChain(Board& board) const;
-    bool LockedCandidates(Board& board) const;
-    bool NakedSubset(Board& board, int n) const;
-    bool HiddenSubset(Board& board, int n) const;
-    bool Fish(Board& board, int n) const;
-    bool Trial(Board& board, const Board& solution) const;
-
-    struct Sign {
-        int greater;
-        int smaller;
-    };
-    std::vector<Sign> signs;
-    std::vector<int> smallerNeighbours[kSquareCount];
-    std::vector<int> greaterNeighbours[kSquareCount];
-    // How many squares the signs put below and above each square, through
-    // chains; all of them lie in its block, so they hold different digits.
-    int below[kSquareCount] = {};
-    int above[kSquareCount] = {};
-};
-
-Solver::Solver(const EdgeMask (&edgeMasks)[kSquareCount]) {
+StepFinder::StepFinder(const EdgeMask (&edgeMasks)[kSquareCount]) {
     // A sign is stored in both squares' masks; either half counts, once.
     bool related[kSquareCount][4] = {};
     for (int i = 0; i < kSquareCount; ++i) {
@@ -102,46 +79,55 @@ Solver::Solver(const EdgeMask (&edgeMasks)[kSquareCount]) {
             }
             related[i][d] = true;
             const bool greater = (mask & direction.greater) != 0;
-            signs.push_back({greater ? i : other, greater ? other : i});
+            signs[signCount++] = {greater ? i : other, greater ? other : i};
         }
     }
-    for (const Sign& sign : signs) {
-        smallerNeighbours[sign.greater].push_back(sign.smaller);
-        greaterNeighbours[sign.smaller].push_back(sign.greater);
+    for (int k = 0; k < signCount; ++k) {
+        const Sign& sign = signs[k];
+        smallerNeighbours[sign.greater][smallerCount[sign.greater]++] = sign.smaller;
+        greaterNeighbours[sign.smaller][greaterCount[sign.smaller]++] = sign.greater;
     }
     for (int i = 0; i < kSquareCount; ++i) {
-        std::bitset<kSquareCount> down;
-        std::bitset<kSquareCount> up;
-        std::vector<int> stack = {i};
-        while (!stack.empty()) {
-            const int at = stack.back();
-            stack.pop_back();
-            for (int next : smallerNeighbours[at]) {
-                if (!down[static_cast<size_t>(next)]) {
-                    down.set(static_cast<size_t>(next));
-                    stack.push_back(next);
+        if (smallerCount[i] == 0 && greaterCount[i] == 0) {
+            continue; // no sign: nothing above or below
+        }
+        for (bool down : {true, false}) {
+            std::bitset<kSquareCount> reached;
+            int stack[kSquareCount];
+            int depth = 0;
+            stack[depth++] = i;
+            while (depth > 0) {
+                const int at = stack[--depth];
+                const int count = down ? smallerCount[at] : greaterCount[at];
+                for (int k = 0; k < count; ++k) {
+                    const int next = down ? smallerNeighbours[at][k] : greaterNeighbours[at][k];
+                    if (!reached[static_cast<size_t>(next)]) {
+                        reached.set(static_cast<size_t>(next));
+                        stack[depth++] = next;
+                    }
                 }
             }
+            (down ? below : above)[i] = static_cast<int>(reached.count());
         }
-        stack = {i};
-        while (!stack.empty()) {
-            const int at = stack.back();
-            stack.pop_back();
-            for (int next : greaterNeighbours[at]) {
-                if (!up[static_cast<size_t>(next)]) {
-                    up.set(static_cast<size_t>(next));
-                    stack.push_back(next);
-                }
-            }
-        }
-        below[i] = static_cast<int>(down.count());
-        above[i] = static_cast<int>(up.count());
     }
 }
 
-void Solver::Place(Board& board, int index, int digit) const {
+StepBoard StepFinder::LoadLevel(const Square (&squares)[kSquareCount]) const {
+    StepBoard board{};
+    for (uint16_t& candidates : board.candidates) {
+        candidates = kAllDigits;
+    }
+    for (int i = 0; i < kSquareCount; ++i) {
+        if (squares[i].number >= 1 && squares[i].number <= kDigitCount) {
+            Place(board, i, squares[i].number);
+        }
+    }
+    return board;
+}
+
+void StepFinder::Place(StepBoard& board, int index, int digit) const {
     board.numbers[index] = static_cast<uint8_t>(digit);
-    board.candidates[index] = static_cast<uint16_t>(DigitBit(digit));
+    board.candidates[index] = DigitBit(digit);
     for (int peer : kPeerTable.peers[index]) {
         if (board.numbers[peer] == 0) {
             board.candidates[peer] =
@@ -150,15 +136,7 @@ void Solver::Place(Board& board, int index, int digit) const {
     }
 }
 
-bool Solver::Remove(Board& board, int index, unsigned digits) {
-    if (board.numbers[index] != 0 || (board.candidates[index] & digits) == 0) {
-        return false;
-    }
-    board.candidates[index] = static_cast<uint16_t>(board.candidates[index] & ~digits);
-    return true;
-}
-
-bool Solver::Broken(const Board& board) const {
+bool StepFinder::Broken(const StepBoard& board) const {
     for (int i = 0; i < kSquareCount; ++i) {
         if (board.candidates[i] == 0) {
             return true;
@@ -181,7 +159,8 @@ bool Solver::Broken(const Board& board) const {
             return true;
         }
     }
-    for (const Sign& sign : signs) {
+    for (int k = 0; k < signCount; ++k) {
+        const Sign& sign = signs[k];
         if (board.numbers[sign.greater] != 0 && board.numbers[sign.smaller] != 0 &&
             board.numbers[sign.greater] <= board.numbers[sign.smaller]) {
             return true;
@@ -190,22 +169,35 @@ bool Solver::Broken(const Board& board) const {
     return false;
 }
 
-bool Solver::NakedSingle(Board& board) const {
+Step StepFinder::Next(StepBoard& board, const uint8_t* solution, int hardest) const {
+    for (int technique = 0; technique <= hardest && technique < kTechniqueCount; ++technique) {
+        Step step;
+        if (Apply(technique, board, solution, step)) {
+            step.technique = technique;
+            return step;
+        }
+    }
+    return Step();
+}
+
+bool StepFinder::NakedSingle(StepBoard& board, Step& step) const {
     for (int i = 0; i < kSquareCount; ++i) {
         if (board.numbers[i] == 0 && DigitCount(board.candidates[i]) == 1) {
-            Place(board, i, LowestDigit(board.candidates[i]));
+            step.square = i;
+            step.digit = LowestDigit(board.candidates[i]);
+            Place(board, i, step.digit);
             return true;
         }
     }
     return false;
 }
 
-bool Solver::HiddenSingle(Board& board) const {
-    for (const auto& unit : kUnits.squares) {
+bool StepFinder::HiddenSingle(StepBoard& board, Step& step) const {
+    for (int u = 0; u < kUnitCount; ++u) {
         for (int digit = 1; digit <= kDigitCount; ++digit) {
             int places = 0;
             int place = -1;
-            for (int i : unit) {
+            for (int i : kUnits.squares[u]) {
                 if (board.numbers[i] == digit) {
                     places = 2; // placed already
                     break;
@@ -216,6 +208,9 @@ bool Solver::HiddenSingle(Board& board) const {
                 }
             }
             if (places == 1) {
+                step.square = place;
+                step.digit = digit;
+                step.unit = u;
                 Place(board, place, digit);
                 return true;
             }
@@ -224,16 +219,19 @@ bool Solver::HiddenSingle(Board& board) const {
     return false;
 }
 
-bool Solver::SettledSign(Board& board) const {
-    for (const Sign& sign : signs) {
+bool StepFinder::SettledSign(StepBoard& board, Step& step) const {
+    for (int k = 0; k < signCount; ++k) {
+        const Sign& sign = signs[k];
         const int greater = board.numbers[sign.greater];
         const int smaller = board.numbers[sign.smaller];
         bool changed = false;
-        if (smaller != 0) {
-            changed |= Remove(board, sign.greater, DigitRange(1, smaller));
+        if (smaller != 0 && Remove(board, sign.greater, DigitRange(1, smaller), step)) {
+            changed = true;
+            step.neighbour = sign.smaller;
         }
-        if (greater != 0) {
-            changed |= Remove(board, sign.smaller, DigitRange(greater, kDigitCount));
+        if (greater != 0 && Remove(board, sign.smaller, DigitRange(greater, kDigitCount), step)) {
+            step.neighbour = changed ? step.neighbour : sign.greater;
+            changed = true;
         }
         if (changed) {
             return true;
@@ -242,31 +240,34 @@ bool Solver::SettledSign(Board& board) const {
     return false;
 }
 
-bool Solver::SignChain(Board& board) const {
+bool StepFinder::SignChain(StepBoard& board, Step& step) const {
     for (int i = 0; i < kSquareCount; ++i) {
         if (board.numbers[i] != 0 || (below[i] == 0 && above[i] == 0)) {
             continue;
         }
         int low = 1 + below[i];
         int high = kDigitCount - above[i];
-        for (int smaller : smallerNeighbours[i]) {
-            low = std::max(low, LowestDigit(board.candidates[smaller]) + 1);
+        for (int k = 0; k < smallerCount[i]; ++k) {
+            low = std::max(low, LowestDigit(board.candidates[smallerNeighbours[i][k]]) + 1);
         }
-        for (int greater : greaterNeighbours[i]) {
-            const int bound = HighestDigit(board.candidates[greater]);
+        for (int k = 0; k < greaterCount[i]; ++k) {
+            const int bound = HighestDigit(board.candidates[greaterNeighbours[i][k]]);
             high = std::min(high, (bound == 0 ? kDigitCount + 1 : bound) - 1);
         }
-        if (Remove(board, i, kAllDigits & ~DigitRange(low, high))) {
+        if (Remove(board, i, kAllDigits & ~DigitRange(low, high), step)) {
+            step.low = low;
+            step.high = high;
             return true;
         }
     }
     return false;
 }
 
-bool Solver::LockedCandidates(Board& board) const {
+bool StepFinder::LockedCandidates(StepBoard& board, Step& step) const {
     // A digit's places in one unit all inside another unit: the rest of the
     // other unit loses the digit.
     auto confined = [&](int unit, int other, int digit) {
+        const uint32_t otherBit = uint32_t{1} << other;
         bool inside = false;
         for (int i : kUnits.squares[unit]) {
             if (board.numbers[i] == digit) {
@@ -275,11 +276,7 @@ bool Solver::LockedCandidates(Board& board) const {
             if (board.numbers[i] != 0 || (board.candidates[i] & DigitBit(digit)) == 0) {
                 continue;
             }
-            bool inOther = false;
-            for (int j : kUnits.squares[other]) {
-                inOther = inOther || j == i;
-            }
-            if (!inOther) {
+            if ((kUnits.unitSet[i] & otherBit) == 0) {
                 return false;
             }
             inside = true;
@@ -287,13 +284,16 @@ bool Solver::LockedCandidates(Board& board) const {
         if (!inside) {
             return false;
         }
+        const uint32_t unitBit = uint32_t{1} << unit;
         bool changed = false;
         for (int j : kUnits.squares[other]) {
-            bool inUnit = false;
-            for (int i : kUnits.squares[unit]) {
-                inUnit = inUnit || j == i;
-            }
-            changed |= !inUnit && Remove(board, j, DigitBit(digit));
+            changed |=
+                (kUnits.unitSet[j] & unitBit) == 0 && Remove(board, j, DigitBit(digit), step);
+        }
+        if (changed) {
+            step.unit = unit;
+            step.cross = other;
+            step.digits = DigitBit(digit);
         }
         return changed;
     };
@@ -316,11 +316,11 @@ bool Solver::LockedCandidates(Board& board) const {
 
 // n empty squares of a unit with n candidates between them: those digits go
 // there, and leave the unit's other squares.
-bool Solver::NakedSubset(Board& board, int n) const {
-    for (const auto& unit : kUnits.squares) {
+bool StepFinder::NakedSubset(StepBoard& board, int n, Step& step) const {
+    for (int u = 0; u < kUnitCount; ++u) {
         int open[9];
         int count = 0;
-        for (int i : unit) {
+        for (int i : kUnits.squares[u]) {
             if (board.numbers[i] == 0) {
                 open[count++] = i;
             }
@@ -341,7 +341,15 @@ bool Solver::NakedSubset(Board& board, int n) const {
                 if (next < n && chosen[next] == k) {
                     ++next;
                 } else {
-                    changed |= Remove(board, open[k], digits);
+                    changed |= Remove(board, open[k], digits, step);
+                }
+            }
+            if (changed) {
+                step.unit = u;
+                step.digits = static_cast<uint16_t>(digits);
+                step.partnerCount = n;
+                for (int k = 0; k < n; ++k) {
+                    step.partners[k] = open[chosen[k]];
                 }
             }
             return changed;
@@ -355,8 +363,9 @@ bool Solver::NakedSubset(Board& board, int n) const {
 
 // n missing digits of a unit with only n squares between them: those squares
 // hold them, and lose every other candidate.
-bool Solver::HiddenSubset(Board& board, int n) const {
-    for (const auto& unit : kUnits.squares) {
+bool StepFinder::HiddenSubset(StepBoard& board, int n, Step& step) const {
+    for (int u = 0; u < kUnitCount; ++u) {
+        const auto& unit = kUnits.squares[u];
         int missing[9];
         int count = 0;
         for (int digit = 1; digit <= kDigitCount; ++digit) {
@@ -384,10 +393,19 @@ bool Solver::HiddenSubset(Board& board, int n) const {
                 return false;
             }
             bool changed = false;
+            int partnerCount = 0;
+            int partners[4];
             for (int i : unit) {
                 if (board.numbers[i] == 0 && (board.candidates[i] & digits) != 0) {
-                    changed |= Remove(board, i, kAllDigits & ~digits);
+                    partners[partnerCount++] = i;
+                    changed |= Remove(board, i, kAllDigits & ~digits, step);
                 }
+            }
+            if (changed) {
+                step.unit = u;
+                step.digits = static_cast<uint16_t>(digits);
+                step.partnerCount = n;
+                std::copy(partners, partners + n, step.partners);
             }
             return changed;
         });
@@ -400,7 +418,7 @@ bool Solver::HiddenSubset(Board& board, int n) const {
 
 // A digit whose places in n rows lie in n columns between them (or the other
 // way round): those columns lose the digit in every other row.
-bool Solver::Fish(Board& board, int n) const {
+bool StepFinder::Fish(StepBoard& board, int n, Step& step) const {
     for (int digit = 1; digit <= kDigitCount; ++digit) {
         for (int base = 0; base < 2; ++base) { // rows as the base, then columns
             int lines[9];
@@ -443,9 +461,15 @@ bool Solver::Fish(Board& board, int n) const {
                         if ((baseLines & (1u << line)) == 0) {
                             const int i =
                                 base == 0 ? SquareIndex(line, cross) : SquareIndex(cross, line);
-                            changed |= Remove(board, i, DigitBit(digit));
+                            changed |= Remove(board, i, DigitBit(digit), step);
                         }
                     }
+                }
+                if (changed) {
+                    step.digits = DigitBit(digit);
+                    step.linesAreRows = base == 0;
+                    step.lines = static_cast<uint16_t>(baseLines);
+                    step.crossLines = static_cast<uint16_t>(cover);
                 }
                 return changed;
             });
@@ -462,7 +486,7 @@ bool Solver::Fish(Board& board, int n) const {
 // would follow them in the head, break the board goes. When none does, the
 // square with the fewest candidates gets its number: a guess that only the
 // finished board confirms.
-bool Solver::Trial(Board& board, const Board& solution) const {
+bool StepFinder::Trial(StepBoard& board, const uint8_t* solution, Step& step) const {
     int guess = -1;
     for (int size = 2; size <= kDigitCount; ++size) {
         for (int i = 0; i < kSquareCount; ++i) {
@@ -477,29 +501,32 @@ bool Solver::Trial(Board& board, const Board& solution) const {
                 if ((board.candidates[i] & DigitBit(digit)) == 0) {
                     continue;
                 }
-                Board trial = board;
+                StepBoard trial = board;
                 Place(trial, i, digit);
                 if (RunsIntoContradiction(trial)) {
-                    return Remove(board, i, DigitBit(digit));
+                    return Remove(board, i, DigitBit(digit), step);
                 }
             }
         }
     }
-    if (guess < 0) {
+    if (guess < 0 || solution == nullptr) {
         return false;
     }
-    Place(board, guess, solution.numbers[guess]);
+    step.square = guess;
+    step.digit = solution[guess];
+    step.guess = true;
+    Place(board, guess, solution[guess]);
     return true;
 }
 
-bool Solver::RunsIntoContradiction(Board& board) const {
-    static const Board unused{};
+bool StepFinder::RunsIntoContradiction(StepBoard& board) const {
     for (;;) {
         if (Broken(board)) {
             return true;
         }
+        Step step;
         int technique = 0;
-        while (technique <= kSignChain && !Apply(technique, board, unused)) {
+        while (technique <= kSignChain && !Apply(technique, board, nullptr, step)) {
             ++technique;
         }
         if (technique > kSignChain) {
@@ -508,65 +535,40 @@ bool Solver::RunsIntoContradiction(Board& board) const {
     }
 }
 
-bool Solver::Apply(int technique, Board& board, const Board& solution) const {
+bool StepFinder::Apply(int technique, StepBoard& board, const uint8_t* solution, Step& step) const {
     switch (technique) {
     case kNakedSingle:
-        return NakedSingle(board);
+        return NakedSingle(board, step);
     case kHiddenSingle:
-        return HiddenSingle(board);
+        return HiddenSingle(board, step);
     case kSettledSign:
-        return SettledSign(board);
+        return SettledSign(board, step);
     case kSignChain:
-        return SignChain(board);
+        return SignChain(board, step);
     case kLockedCandidates:
-        return LockedCandidates(board);
+        return LockedCandidates(board, step);
     case kNakedPair:
-        return NakedSubset(board, 2);
+        return NakedSubset(board, 2, step);
     case kHiddenPair:
-        return HiddenSubset(board, 2);
+        return HiddenSubset(board, 2, step);
     case kNakedTriple:
-        return NakedSubset(board, 3);
+        return NakedSubset(board, 3, step);
     case kHiddenTriple:
-        return HiddenSubset(board, 3);
+        return HiddenSubset(board, 3, step);
     case kNakedQuad:
-        return NakedSubset(board, 4);
+        return NakedSubset(board, 4, step);
     case kHiddenQuad:
-        return HiddenSubset(board, 4);
+        return HiddenSubset(board, 4, step);
     case kXWing:
-        return Fish(board, 2);
+        return Fish(board, 2, step);
     case kSwordfish:
-        return Fish(board, 3);
+        return Fish(board, 3, step);
     case kTrial:
-        return Trial(board, solution);
+        return Trial(board, solution, step);
     default:
         return false;
     }
 }
-
-// The board of a level: its numbers placed, every other square open.
-Board LoadBoard(const Solver& solver, const Square (&squares)[kSquareCount]) {
-    Board board{};
-    for (uint16_t& candidates : board.candidates) {
-        candidates = static_cast<uint16_t>(kAllDigits);
-    }
-    for (int i = 0; i < kSquareCount; ++i) {
-        if (squares[i].number >= 1 && squares[i].number <= kDigitCount) {
-            solver.Place(board, i, squares[i].number);
-        }
-    }
-    return board;
-}
-
-bool Solved(const Board& board) {
-    for (uint8_t number : board.numbers) {
-        if (number == 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
 
 const char* TechniqueName(int technique) {
     static const char* const names[kTechniqueCount] = {
@@ -614,29 +616,92 @@ bool ParseGrade(const std::string& text, Grade& grade) {
 GradeReport GradeLevel(const Square (&squares)[kSquareCount],
                        const EdgeMask (&edgeMasks)[kSquareCount],
                        const Square (&solution)[kSquareCount]) {
-    const Solver solver(edgeMasks);
-    Board board = LoadBoard(solver, squares);
-    Board solved{};
+    const StepFinder finder(edgeMasks);
+    StepBoard board = finder.LoadLevel(squares);
+    uint8_t digits[kSquareCount];
     for (int i = 0; i < kSquareCount; ++i) {
-        solved.numbers[i] = solution[i].number;
+        digits[i] = solution[i].number;
     }
     GradeReport report;
-    while (!Solved(board) && !solver.Broken(board)) {
-        int technique = 0;
-        while (technique < kTechniqueCount && !solver.Apply(technique, board, solved)) {
-            ++technique;
-        }
-        if (technique == kTechniqueCount) {
+    while (!Solved(board) && !finder.Broken(board)) {
+        const Step step = finder.Next(board, digits);
+        if (step.technique == kTechniqueCount) {
             break;
         }
-        ++report.uses[technique];
-        if (TechniqueGrade(technique) > report.grade) {
-            report.grade = TechniqueGrade(technique);
-        }
+        ++report.uses[step.technique];
+        report.grade = std::max(report.grade, TechniqueGrade(step.technique));
     }
-    report.solved = Solved(board) && !solver.Broken(board);
+    report.solved = Solved(board) && !finder.Broken(board);
     for (int i = 0; i < kSquareCount && report.solved; ++i) {
-        report.solved = board.numbers[i] == solved.numbers[i];
+        report.solved = board.numbers[i] == digits[i];
     }
     return report;
+}
+
+bool StepFinder::SolvedBySinglesAndSigns(StepBoard& board) const {
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (int i = 0; i < kSquareCount; ++i) {
+            if (board.numbers[i] == 0 && DigitCount(board.candidates[i]) == 1) {
+                Place(board, i, LowestDigit(board.candidates[i]));
+                changed = true;
+            }
+        }
+        for (const auto& unit : kUnits.squares) {
+            unsigned once = 0;
+            unsigned twice = 0;
+            unsigned placed = 0;
+            for (int i : unit) {
+                if (board.numbers[i] != 0) {
+                    placed |= DigitBit(board.numbers[i]);
+                } else {
+                    twice |= once & board.candidates[i];
+                    once |= board.candidates[i];
+                }
+            }
+            const unsigned single = once & ~twice & ~placed;
+            for (int i : unit) {
+                const unsigned digits = board.numbers[i] == 0 ? board.candidates[i] & single : 0;
+                if (digits != 0) {
+                    // Two digits with this one place break the board; the
+                    // look at the end finds the other without one.
+                    Place(board, i, LowestDigit(digits));
+                    changed = true;
+                }
+            }
+        }
+        for (int k = 0; k < signCount; ++k) {
+            Step unused;
+            const Sign& sign = signs[k];
+            const int greater = board.numbers[sign.greater];
+            const int smaller = board.numbers[sign.smaller];
+            if (smaller != 0 && Remove(board, sign.greater, DigitRange(1, smaller), unused)) {
+                changed = true;
+            }
+            if (greater != 0 &&
+                Remove(board, sign.smaller, DigitRange(greater, kDigitCount), unused)) {
+                changed = true;
+            }
+        }
+    }
+    return Solved(board) && !Broken(board);
+}
+
+bool SolvedByTechniques(const Square (&squares)[kSquareCount],
+                        const EdgeMask (&edgeMasks)[kSquareCount], int hardest) {
+    const StepFinder finder(edgeMasks);
+    StepBoard board = finder.LoadLevel(squares);
+    if (hardest <= kSettledSign) {
+        return finder.SolvedBySinglesAndSigns(board);
+    }
+    // A broken board stays broken: squares and units only lose candidates,
+    // and numbers only come. So one look at the end does, and the steps need
+    // not stop for it (each one changes the board, so they come to an end).
+    while (!Solved(board)) {
+        if (finder.Next(board, nullptr, std::min(hardest, kTrial - 1)).technique ==
+            kTechniqueCount) {
+            return false;
+        }
+    }
+    return !finder.Broken(board);
 }

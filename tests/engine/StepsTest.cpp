@@ -1,0 +1,280 @@
+// The step finder behind the grader and the hint.
+//
+// The grader against its own record: the grades and technique counts it gave
+// the starter levels and a few hundred made levels must not change when its
+// code does, since nereku make picks levels by them and the starter levels
+// were made that way. The hint: its sentences, its checks of a player's
+// board, and a player's whole way through each starter level by hints alone.
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "BoardText.h"
+#include "TranslateStrings.h"
+#include "Units.h"
+#include "solver/Hint.h"
+#include "solver/Steps.h"
+
+namespace {
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (size_t at = text.find(separator); at != std::string::npos;
+         start = at + 1, at = text.find(separator, start)) {
+        parts.push_back(text.substr(start, at - start));
+    }
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+// One level of the record: what it is, the level, its solution and the
+// grader's result.
+struct Recorded {
+    std::string name;
+    std::string board;
+    Square solution[kSquareCount];
+    std::string grade;
+    std::string solved;
+    std::string uses;
+};
+
+std::vector<Recorded> ReadRecord() {
+    std::vector<Recorded> levels;
+    std::ifstream in(NEREKU_TEST_DATA_DIR "/graded_levels.txt");
+    EXPECT_TRUE(in) << "the record is missing";
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        const std::vector<std::string> fields = Split(line, '|');
+        EXPECT_EQ(fields.size(), 6u) << line;
+        if (fields.size() != 6 || fields[2].size() != static_cast<size_t>(kSquareCount)) {
+            continue;
+        }
+        Recorded level{fields[0], fields[1], {}, fields[3], fields[4], fields[5]};
+        for (int i = 0; i < kSquareCount; ++i) {
+            MakeEmptySquare(level.solution[i]);
+            SetSquareToDigit(level.solution[i], static_cast<unsigned char>(fields[2][i] - '0'));
+        }
+        levels.push_back(level);
+    }
+    return levels;
+}
+
+std::string UsesText(const int (&uses)[kTechniqueCount]) {
+    std::string text;
+    for (int t = 0; t < kTechniqueCount; ++t) {
+        text += (t > 0 ? "," : "") + std::to_string(uses[t]);
+    }
+    return text;
+}
+
+TEST(GraderRecord, GradesEveryRecordedLevelAsBefore) {
+    const std::vector<Recorded> levels = ReadRecord();
+    EXPECT_GE(levels.size(), 24u + 300u);
+    CNerekuEngine engine;
+    for (const Recorded& level : levels) {
+        SCOPED_TRACE(level.name);
+        ASSERT_TRUE(LoadBoardLine(engine, level.board));
+        const GradeReport report = GradeLevel(engine.squares, engine.edgeMasks, level.solution);
+        EXPECT_EQ(GradeName(report.grade), level.grade);
+        EXPECT_EQ(report.solved ? "1" : "0", level.solved);
+        EXPECT_EQ(UsesText(report.uses), level.uses);
+    }
+}
+
+// ---- The hint.
+
+class HintTest : public testing::Test {
+protected:
+    HintTest() { texts.Build(TranslateStrings, 7); } // English
+
+    // The hint, with the check that it left the board as it was.
+    Hint HintFor(CNerekuEngine& board) {
+        unsigned char before[kGridFileSize];
+        board.StoreGridImage(before);
+        const Hint hint = FindHint(board, texts);
+        unsigned char after[kGridFileSize];
+        board.StoreGridImage(after);
+        EXPECT_EQ(std::memcmp(before, after, kGridFileSize), 0) << "the hint changed the board";
+        return hint;
+    }
+
+    // The first starter level in the record, "01 Easy - First Steps", and its
+    // solution.
+    void LoadFirstStarterLevel(CNerekuEngine& board, Square (&solution)[kSquareCount]) {
+        const Recorded level = ReadRecord().at(0);
+        ASSERT_TRUE(LoadBoardLine(board, level.board));
+        std::memcpy(solution, level.solution, sizeof(solution));
+    }
+
+    CStringResource texts;
+};
+
+// The board of the hidden single: nothing written, and 7 struck out of every
+// square of the top middle block but row 3, column 5. Every row and column
+// keeps several places for each digit, so the block's 7 is the first step.
+TEST_F(HintTest, SentencesForAHiddenSingleAndASettledSign) {
+    CNerekuEngine board;
+    for (int k = 0; k < 9; ++k) {
+        const int square = BlockSquare(1, k);
+        if (square != SquareIndex(2, 4)) {
+            board.squares[square].possible[6] = 0;
+        }
+    }
+    Hint hint = HintFor(board);
+    EXPECT_EQ(hint.kind, Hint::Step);
+    EXPECT_EQ(hint.square, SquareIndex(2, 4));
+    EXPECT_EQ(hint.text,
+              L"Hidden single: row 3, column 5 must be 7, the only place for 7 in its block.");
+
+    // Row 2, column 4 is greater than its right neighbour, which holds 3:
+    // 1 and 2 go (3 is crossed out by the number itself).
+    board.ResetGrid();
+    SetSquareToDigit(board.squares[SquareIndex(1, 4)], 3);
+    board.edgeMasks[SquareIndex(1, 3)] = kRightGreater;
+    board.edgeMasks[SquareIndex(1, 4)] = kLeftSmaller;
+    board.UpdateLevelHasEdges();
+    hint = HintFor(board);
+    EXPECT_EQ(hint.kind, Hint::Step);
+    EXPECT_EQ(hint.square, SquareIndex(1, 3));
+    EXPECT_EQ(
+        hint.text,
+        L"Sign: row 2, column 4 is greater than its right neighbour, so it cannot be 1 or 2.");
+
+    // The same sign, broken by the player's 1 against the given 3.
+    board.squares[SquareIndex(1, 4)].fixed = 1;
+    SetSquareToDigit(board.squares[SquareIndex(1, 3)], 1);
+    hint = HintFor(board);
+    EXPECT_EQ(hint.kind, Hint::RuleBroken);
+    EXPECT_EQ(hint.square, SquareIndex(1, 3));
+    EXPECT_EQ(
+        hint.text,
+        L"A rule is broken: the sign between row 2, column 4 and row 2, column 5 does not hold.");
+}
+
+// A repeated digit names the player's square, not the given; a wrong number
+// that breaks no rule yet leaves no solution, and so does a struck-out
+// solution digit; the full board is solved.
+TEST_F(HintTest, BrokenRuleNoSolutionAndSolved) {
+    CNerekuEngine board;
+    Square solution[kSquareCount];
+    LoadFirstStarterLevel(board, solution);
+    // The first given of the first row, written again by the player further
+    // along that row.
+    int given = 0;
+    while (board.squares[given].number == 0) {
+        ++given;
+    }
+    int empty = given + 1;
+    while (board.squares[empty].number != 0) {
+        ++empty;
+    }
+    ASSERT_EQ(RowOf(empty), RowOf(given));
+    SetSquareToDigit(board.squares[empty], board.squares[given].number);
+    Hint hint = HintFor(board);
+    EXPECT_EQ(hint.kind, Hint::RuleBroken);
+    EXPECT_EQ(hint.square, empty);
+    EXPECT_NE(hint.text.find(L"and so does another square of its row"), std::wstring::npos);
+
+    // A digit that no number in the square's row, column or block rules out,
+    // yet not the solution's.
+    MakeEmptySquare(board.squares[empty]);
+    int wrong = 0;
+    int square = 0;
+    for (; square < kSquareCount && wrong == 0; ++square) {
+        for (int digit = 1; digit <= kDigitCount && board.squares[square].number == 0; ++digit) {
+            bool free = digit != solution[square].number;
+            for (int peer : kPeerTable.peers[square]) {
+                free = free && board.squares[peer].number != digit;
+            }
+            wrong = free ? digit : wrong;
+        }
+    }
+    --square;
+    ASSERT_NE(wrong, 0);
+    SetSquareToDigit(board.squares[square], static_cast<unsigned char>(wrong));
+    hint = HintFor(board);
+    EXPECT_EQ(hint.kind, Hint::NoSolution);
+    EXPECT_EQ(hint.square, square);
+    EXPECT_EQ(hint.text, L"The board has no solution as it stands: row " +
+                             std::to_wstring(RowOf(square) + 1) + L", column " +
+                             std::to_wstring(ColumnOf(square) + 1) + L" should not hold " +
+                             std::to_wstring(wrong) + L".");
+
+    MakeEmptySquare(board.squares[square]);
+    board.squares[empty].possible[solution[empty].number - 1] = 0;
+    hint = HintFor(board);
+    EXPECT_EQ(hint.kind, Hint::NoSolution);
+    EXPECT_EQ(hint.square, empty);
+    EXPECT_NE(hint.text.find(L"was struck out"), std::wstring::npos);
+
+    for (int i = 0; i < kSquareCount; ++i) {
+        board.squares[i].number = solution[i].number;
+    }
+    hint = HintFor(board);
+    EXPECT_EQ(hint.kind, Hint::Solved);
+    EXPECT_EQ(hint.square, -1);
+    EXPECT_EQ(hint.text, L"The board is solved: there is nothing left to do.");
+}
+
+// A player who follows the hints through each starter level: the first hint
+// is the grader's first step, every placement is the solution's digit, no
+// ruled-out candidate is, and every sentence names its square. (An
+// elimination pattern that clears several squares is named, and followed
+// here, one square at a time, so the counts differ from the grader's.)
+TEST_F(HintTest, FollowingTheHintsSolvesEveryStarterLevel) {
+    const std::vector<Recorded> levels = ReadRecord();
+    ASSERT_GE(levels.size(), 24u);
+    CNerekuEngine board;
+    for (size_t k = 0; k < 24; ++k) {
+        const Recorded& level = levels[k];
+        SCOPED_TRACE(level.name);
+        ASSERT_TRUE(LoadBoardLine(board, level.board));
+        const StepFinder finder(board.edgeMasks);
+        StepBoard start = finder.LoadLevel(board.squares);
+        uint8_t answers[kSquareCount];
+        for (int i = 0; i < kSquareCount; ++i) {
+            answers[i] = level.solution[i].number;
+        }
+        const Step first = finder.Next(start, answers);
+        for (int steps = 0; steps < 1000; ++steps) {
+            const Hint hint = HintFor(board);
+            if (hint.kind == Hint::Solved) {
+                break;
+            }
+            ASSERT_EQ(hint.kind, Hint::Step) << testing::PrintToString(hint.text);
+            if (steps == 0) {
+                EXPECT_EQ(hint.technique, first.technique);
+                EXPECT_EQ(hint.square, first.square);
+                EXPECT_EQ(hint.digit, first.digit);
+                EXPECT_EQ(hint.removed, first.removed);
+            }
+            Square& square = board.squares[hint.square];
+            const std::wstring named = L"row " + std::to_wstring(RowOf(hint.square) + 1) +
+                                       L", column " + std::to_wstring(ColumnOf(hint.square) + 1);
+            EXPECT_NE(hint.text.find(named), std::wstring::npos)
+                << testing::PrintToString(hint.text);
+            EXPECT_EQ(hint.text.find(L"Hint_"), std::wstring::npos);
+            const int answer = answers[hint.square];
+            if (hint.digit != 0) {
+                ASSERT_EQ(hint.digit, answer) << testing::PrintToString(hint.text);
+                SetSquareToDigit(square, static_cast<unsigned char>(hint.digit));
+            } else {
+                ASSERT_NE(hint.removed, 0u);
+                ASSERT_EQ(hint.removed & DigitBit(answer), 0u) << testing::PrintToString(hint.text);
+                for (int digit = 1; digit <= kDigitCount; ++digit) {
+                    square.possible[digit - 1] &= (hint.removed & DigitBit(digit)) == 0;
+                }
+            }
+        }
+        EXPECT_EQ(HintFor(board).kind, Hint::Solved);
+    }
+}
+
+} // namespace
