@@ -10,6 +10,7 @@
 //                             message to its handler
 //   app/Layout.cpp            placing the controls, the buttons' tool tips
 //   app/BarButtons.cpp        the eight picture buttons: one table
+//   app/Keys.cpp              the game's keys, wherever the focus is
 //   app/Drawing.cpp           drawing the grid and composing the window,
 //                             with the painters of render/
 //   app/GameWindow.cpp        what the game asks of its window: dialogs,
@@ -61,6 +62,7 @@ public:
         long drawGridMicroseconds = 0; // the last one, with the composition
         long mouseUps = 0;             // mouse button releases handled
         long commands = 0;             // button commands and level choices handled
+        long keys = 0;                 // the game's keys handled
     };
 
 protected:
@@ -77,10 +79,11 @@ protected:
     HWND levelsCombo = nullptr;
     RECT clientRect = {0, 0, 0, 0};
     unsigned short squareSize = 0;
+    RECT gridTipArea = {0, 0, 0, 0}; // where the grid's tool tip stands
 
 private:
     // ---- What the game asks of its window (app/GameWindow.cpp).
-    const wchar_t* Text(const wchar_t* key) override;
+    const CStringResource& Texts() override;
     int Ask(const Question& question) override;
     bool AskNumber(const wchar_t* text, const wchar_t* caption, unsigned char* value,
                    unsigned char lowest, unsigned char highest) override;
@@ -94,6 +97,9 @@ private:
     GridPlace GridOnScreen() override;
     void OpenHelp() override;
     void OpenWebsite() override;
+
+    // ---- The keyboard (app/Keys.cpp).
+    bool OnKeyMessage(const MSG& message) override;
 
     // ---- Window messages (app/WndProc.cpp), one handler each.
     void OnDestroy();

@@ -31,9 +31,9 @@ void CNerekuSudoku::DrawGrid() {
             const int side = GridSquareSize(client.right, client.bottom);
             squareSize = static_cast<unsigned short>(side < 0 ? 0 : side);
             if (side >= 0) {
-                const GdiObject<HBITMAP> bitmap =
-                    PaintGrid(window.Get(), {squares, edgeMasks, side, gridColour,
-                                             LookOf(mode).gridFill, mode != EditMode});
+                const GdiObject<HBITMAP> bitmap = PaintGrid(
+                    window.Get(), {squares, edgeMasks, side, gridColour, LookOf(mode).gridFill,
+                                   mode != EditMode, CursorSquare()});
                 if (bitmap) {
                     gridPicture.CreatePictureFromHandle(bitmap.Get());
                 }

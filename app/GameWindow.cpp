@@ -45,8 +45,10 @@ void OpenLocalPage(const std::wstring& address) {
 
 } // namespace
 
-const wchar_t* CNerekuSudoku::Text(const wchar_t* key) {
-    return stringTable ? stringTable->Get(key, true) : key;
+// Without a table (it could not be built) every text is its key.
+const CStringResource& CNerekuSudoku::Texts() {
+    static const CStringResource none;
+    return stringTable ? *stringTable : none;
 }
 
 int CNerekuSudoku::Ask(const Question& question) {

@@ -19,6 +19,9 @@ void Defer(HDWP& batch, HWND window, const LayoutRect& place) {
     }
 }
 
+// The grid's tool: an id no control's window handle can be.
+constexpr UINT_PTR kGridToolTipId = 1;
+
 RECT ToRect(const LayoutRect& place) {
     return {place.left, place.top, place.right, place.bottom};
 }
@@ -49,6 +52,13 @@ void CNerekuSudoku::SetControlPositions(int width, int height) {
         txtInstructions.SetDrawingRect(ToRect(layout.instructions));
         if (layout.gridPlaced) {
             gridPicture.SetDrawingRect(ToRect(layout.grid));
+        }
+        // The grid's tip lists the keys; there is no grid without a mode.
+        const RECT gridArea =
+            layout.gridPlaced && mode != NoMode ? ToRect(layout.grid) : RECT{0, 0, 0, 0};
+        if (toolTip != nullptr && !EqualRect(&gridArea, &gridTipArea)) {
+            gridTipArea = gridArea;
+            toolTip->ShowAreaToolTip(Text(L"Grid_tooltip"), mainWindow, kGridToolTipId, gridArea);
         }
         txtVersion.SetDrawingRect(ToRect(layout.version));
         if (batch != nullptr) {

@@ -52,6 +52,10 @@ LRESULT CNerekuSudoku::OnProbe(WPARAM what) {
     }
     case ProbeMouseUps:
         return counters.mouseUps;
+    case ProbeKeys:
+        return counters.keys;
+    case ProbeCursor:
+        return CursorSquare();
     case ProbeCommands:
         return counters.commands;
     default:

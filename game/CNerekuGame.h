@@ -20,6 +20,7 @@
 #include "CNerekuEngine.h"
 #include "LevelPaths.h"
 #include "Modes.h"
+#include "game/BoardHistory.h"
 #include "game/GameWindow.h"
 
 // What the eight picture buttons ask for.
@@ -32,6 +33,22 @@ enum class GameCommand {
     SolveLevel,
     Help,
     About
+};
+
+// A key the game takes, as the window reads it from the keyboard.
+struct GameKey {
+    enum Kind {
+        Arrow, // moves the cursor; with Ctrl, in the editor, steps that side's sign
+        Digit, // writes `digit`; with Ctrl, in play, strikes or restores it
+        Erase, // Delete, Backspace or 0
+        Undo,  // Ctrl+Z
+        Redo,  // Ctrl+Y or Ctrl+Shift+Z
+        Hint,  // H
+    };
+    Kind kind = Arrow;
+    SignDirectionIndex direction = kUp; // an arrow's
+    int digit = 0;                      // 1 to 9
+    bool control = false;               // Ctrl held with an arrow or a digit
 };
 
 class CNerekuGame : public CNerekuEngine {
@@ -54,6 +71,8 @@ public:
     // The window is closed, or Windows ends the session: the game in play is
     // kept in "Saves", without a question.
     void OnClose();
+    // A key (game/Keyboard.cpp). Keys count only in play and in the editor.
+    void OnKey(const GameKey& key);
 
     // ---- The level library (game/LevelLibrary.cpp).
     // Refills the level list from "Levels" and selects `select`, or the
@@ -86,10 +105,16 @@ public:
     void SolveLevel();
 
     uint32_t GetMode() const { return mode; }
+    // The keyboard cursor's square, or -1 while it is hidden.
+    int CursorSquare() const { return cursorShown ? cursorSquare : -1; }
+    const BoardHistory& History() const { return history; }
     bool HasUnsavedChanges() const { return editChanged; }
     const wchar_t* GetLevelName() const { return levelName; }
 
 protected:
+    // The text of a key of the string table, in the player's language.
+    const wchar_t* Text(const wchar_t* key) { return ui.Texts().Get(key, true); }
+
     uint32_t mode = NoMode;
     // The board has changes that are not saved.
     bool editChanged = false;
@@ -98,6 +123,34 @@ protected:
     wchar_t levelName[kLevelNameLength] = L"";
 
 private:
+    // ---- The keys (game/Keyboard.cpp).
+    void MoveCursor(SignDirectionIndex direction);
+    void PlayKey(const GameKey& key);
+    void EditorKey(const GameKey& key);
+    void ShowHint();
+    void UndoOrRedo(bool undo);
+    // A key that changes the square under the cursor; the first one, while
+    // the cursor is hidden, only shows it.
+    bool CursorReady();
+    // Hides the cursor; with `forgetClicks`, the next one starts at the
+    // centre (a new board).
+    void HideCursor(bool forgetClicks);
+    // The square a click on the grid landed on: the cursor's square from now.
+    void NoteClickedSquare(short x, short y);
+
+    // The board as the history keeps it, and back.
+    BoardState Board() const;
+    void SetBoard(const BoardState& board);
+    // Records a change, when the board no longer stands as `before`; true
+    // when it changed.
+    bool RecordChange(const BoardState& before);
+    // A new board, or one the player did not make move by move: no history.
+    void ForgetHistory() { history.Clear(); }
+
+    // Draws the board; counted, so that a click that moves only the cursor
+    // still has it drawn once.
+    void Redraw();
+
     // The buttons' commands (game/Events.cpp).
     void OnNewLevel();
     void OnLevelEditor();
@@ -114,7 +167,6 @@ private:
     void ClearBoard();
     // The level list's selection into `levelName`.
     void ReadSelectedLevel();
-    const wchar_t* Text(const wchar_t* key) { return ui.Text(key); }
     // A message box with the fixed caption "Nereku Sudoku" and one "Ok".
     void Tell(const wchar_t* text);
     // The win check after a click that left a number in its square.
@@ -124,4 +176,8 @@ private:
     GridHit HitTest(short x, short y) { return HitTestGrid(ui.GridOnScreen(), x, y); }
 
     GameWindow& ui;
+    BoardHistory history;
+    int cursorSquare = 40; // the centre, until a square is clicked
+    bool cursorShown = false;
+    int drawings = 0;
 };

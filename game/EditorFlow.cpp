@@ -11,10 +11,12 @@ void CNerekuGame::EditMode_OnLeftMouseClick(short x, short y) {
     NEREKU_GUARDED([&] {
         const GridHit hit = HitTest(x, y);
         if (hit.kind == GridHit::OnSquare) {
+            const BoardState before = Board();
             EditorWriteOrErase(hit.Index(), hit.CandidateDigit());
+            RecordChange(before);
             editChanged = true;
         }
-        ui.DrawGrid();
+        Redraw();
     });
 }
 
@@ -25,11 +27,13 @@ void CNerekuGame::EditMode_OnRightMouseClick(short x, short y) {
         if (hit.kind == GridHit::OnSquare) {
             const NearestSide nearest = NearestSideOf(hit);
             if (!nearest.blocked) {
+                const BoardState before = Board();
                 EditorStepSign(nearest.owner, nearest.side);
+                RecordChange(before);
             }
             editChanged = true;
         }
-        ui.DrawGrid();
+        Redraw();
     });
 }
 
@@ -71,6 +75,6 @@ void CNerekuGame::EditMode_Exit() {
             }
         }
         EnterMode(GameMode);
-        ui.DrawGrid();
+        Redraw();
     });
 }

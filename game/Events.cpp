@@ -45,20 +45,34 @@ void CNerekuGame::OnCommand(GameCommand command) {
     }
 }
 
-// Clicks count only in play and in the editor.
+// Clicks count only in play and in the editor. The square clicked is the
+// keyboard cursor's from then on; a shown cursor that moves is drawn there
+// even when the click changes nothing else.
 void CNerekuGame::OnLeftButtonUp(short x, short y) {
+    const int cursorBefore = CursorSquare();
+    const int drawn = drawings;
+    NoteClickedSquare(x, y);
     if (mode == GameMode) {
         GameMode_OnLeftMouseClick(x, y);
     } else if (mode == EditMode) {
         EditMode_OnLeftMouseClick(x, y);
     }
+    if (drawings == drawn && CursorSquare() != cursorBefore) {
+        Redraw();
+    }
 }
 
 void CNerekuGame::OnRightButtonUp(short x, short y) {
+    const int cursorBefore = CursorSquare();
+    const int drawn = drawings;
+    NoteClickedSquare(x, y);
     if (mode == GameMode) {
         GameMode_OnRightMouseClick(x, y);
     } else if (mode == EditMode) {
         EditMode_OnRightMouseClick(x, y);
+    }
+    if (drawings == drawn && CursorSquare() != cursorBefore) {
+        Redraw();
     }
 }
 
@@ -90,7 +104,7 @@ void CNerekuGame::OnLevelEditor() {
     }
     EnterMode(EditMode);
     editChanged = false;
-    ui.DrawGrid();
+    Redraw();
 }
 
 // Restart: in the editor it empties the board; in play it offers the level
@@ -126,7 +140,7 @@ void CNerekuGame::OnSolveLevel() {
     }
     EnterMode(SolveMode);
     editChanged = false;
-    ui.DrawGrid();
+    Redraw();
     SolveLevel();
 }
 
@@ -139,14 +153,19 @@ void CNerekuGame::OnAbout() {
 }
 
 // The editor empties the board without a question; the changes stay marked
-// as they were.
+// as they were. The emptied board starts a new history.
 void CNerekuGame::ClearBoard() {
     ResetGrid();
-    ui.DrawGrid();
+    HideCursor(false);
+    ForgetHistory();
+    Redraw();
 }
 
+// A mode change hides the cursor and starts a new history.
 void CNerekuGame::EnterMode(Mode newMode) {
     mode = newMode;
+    HideCursor(false);
+    ForgetHistory();
     const ModeLook look = LookOf(newMode);
     ui.SetBackgroundColour(look.background);
     ui.SetBanner(look.bannerKey ? Text(look.bannerKey) : nullptr);
@@ -154,6 +173,8 @@ void CNerekuGame::EnterMode(Mode newMode) {
 
 void CNerekuGame::EnterNoMode() {
     mode = NoMode;
+    HideCursor(false);
+    ForgetHistory();
     ui.SetBanner(nullptr);
 }
 

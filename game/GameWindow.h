@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "GridHit.h"
+#include "corvane/CStringResource.h"
 
 // The program's two sounds: a click that the game waits for, and the success
 // sound, which plays on while the game goes on.
@@ -32,8 +33,8 @@ public:
     virtual ~GameWindow() = default;
 
     // ---- Texts and questions.
-    // The text of a key of the string table, in the player's language.
-    virtual const wchar_t* Text(const wchar_t* key) = 0;
+    // The string table, in the player's language.
+    virtual const CStringResource& Texts() = 0;
     // Shows the question until it is answered: the index of the button
     // pressed, or -1 when the box was closed without one.
     virtual int Ask(const Question& question) = 0;

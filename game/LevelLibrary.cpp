@@ -56,6 +56,8 @@ void CNerekuGame::ReadSelectedLevel() {
 void CNerekuGame::GameMode_LoadLevel(bool askToContinue, bool loadSavedGame) {
     NEREKU_GUARDED([&] {
         ResetGrid();
+        HideCursor(true);
+        ForgetHistory();
         const wchar_t* folder = kLevels;
         if (askToContinue || loadSavedGame) {
             ReadSelectedLevel();
@@ -79,9 +81,9 @@ void CNerekuGame::GameMode_LoadLevel(bool askToContinue, bool loadSavedGame) {
             // The player's candidate marks start without the digits already
             // placed in each row, column and block.
             SolveLevel_MarkOffNeighboursOfDeterminedNumbers();
-            ui.DrawGrid();
+            Redraw();
             ui.SetBackgroundColour(kGameModeColour);
-            ui.DrawGrid();
+            Redraw();
             return;
         }
         // Nothing could be read: back to no level, with an empty board.
@@ -89,7 +91,7 @@ void CNerekuGame::GameMode_LoadLevel(bool askToContinue, bool loadSavedGame) {
         EnterNoMode();
         ui.SelectLevel(nullptr);
         ui.SetBackgroundColour(kNoModeColour);
-        ui.DrawGrid();
+        Redraw();
     });
 }
 
@@ -131,7 +133,7 @@ void CNerekuGame::DeleteLevel() {
         }
         UpdateLevelsCombo(nullptr);
         EnterNoMode();
-        ui.DrawGrid();
+        Redraw();
     });
 }
 

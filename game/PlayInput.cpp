@@ -12,12 +12,14 @@ void CNerekuGame::GameMode_OnLeftMouseClick(short x, short y) {
             SolveLevel();
             return;
         }
+        const BoardState before = Board();
         if (hit.kind != GridHit::OnSquare ||
             !PlayerWriteOrErase(hit.Index(), hit.CandidateDigit())) {
             return; // the grid's far edge, or a given
         }
+        history.Record(before);
         editChanged = true;
-        ui.DrawGrid();
+        Redraw();
         if (squares[hit.Index()].number > 0) {
             CheckForWin();
         }
@@ -27,12 +29,14 @@ void CNerekuGame::GameMode_OnLeftMouseClick(short x, short y) {
 void CNerekuGame::GameMode_OnRightMouseClick(short x, short y) {
     NEREKU_GUARDED([&] {
         const GridHit hit = HitTest(x, y);
+        const BoardState before = Board();
         if (hit.kind != GridHit::OnSquare ||
             !PlayerToggleCandidate(hit.Index(), hit.CandidateDigit())) {
             return;
         }
+        history.Record(before);
         editChanged = true;
-        ui.DrawGrid();
+        Redraw();
         ui.PlayGameSound(GameSound::Click);
         if (squares[hit.Index()].number > 0) {
             CheckForWin();

@@ -10,11 +10,12 @@ void CNerekuGame::GameMode_GenerateRandomLevel(unsigned char count) {
             return; // more squares than the board has could never be revealed
         }
         EnterMode(EditMode);
+        HideCursor(true);
         editChanged = false;
         bool made = false;
         ui.RunBusy([&] { made = GenerateRandomGrid(count); });
         editChanged = false;
-        ui.DrawGrid();
+        Redraw();
         if (!made) {
             return; // the editor shows what is left of the board
         }
@@ -23,6 +24,6 @@ void CNerekuGame::GameMode_GenerateRandomLevel(unsigned char count) {
         } else {
             EnterNoMode(); // the generated board stays in memory, undrawn
         }
-        ui.DrawGrid();
+        Redraw();
     });
 }

@@ -10,16 +10,17 @@
 
 void CNerekuGame::SolveLevel() {
     NEREKU_GUARDED([&] {
+        ForgetHistory(); // the board that follows is the program's, not the player's
         int found = 0;
         ui.RunBusy([&] { found = SolveLevel_FindSolutions(kSolutionLimit); });
         SolutionBrowser browser(found);
         const wchar_t* const message = Text(browser.MessageKey(kSolutionLimit));
         if (browser.Count() < 1) {
             // The board stays as it was, so the player can see the slip.
-            ui.DrawGrid();
+            Redraw();
             Tell(message);
             EnterMode(GameMode);
-            ui.DrawGrid();
+            Redraw();
             return;
         }
         ShowSolution(0);
@@ -52,5 +53,5 @@ void CNerekuGame::ShowSolution(int row) {
     if (solutions.GetColumnLen(row, 0) == kSquareImageSize) {
         std::memcpy(squares, solutions.GetValue(row, 0, nullptr, true), kSquareImageSize);
     }
-    ui.DrawGrid();
+    Redraw();
 }

@@ -86,6 +86,25 @@ void DrawBlockLines(HDC dc, int s) {
     }
 }
 
+// Inside the square, clear of its outline and of a block's thick line.
+void DrawCursor(HDC dc, int square, int s) {
+    if (square < 0 || square >= kSquareCount || s < 2 * kCursorWidth + 4) {
+        return;
+    }
+    const int left = ColumnOf(square) * s + 2;
+    const int top = RowOf(square) * s + 2;
+    const int right = ColumnOf(square) * s + s - 1;
+    const int bottom = RowOf(square) * s + s - 1;
+    const GdiObject<HBRUSH> brush(CreateSolidBrush(kCursorColour));
+    const RECT sides[] = {{left, top, right, top + kCursorWidth},
+                          {left, bottom - kCursorWidth, right, bottom},
+                          {left, top, left + kCursorWidth, bottom},
+                          {right - kCursorWidth, top, right, bottom}};
+    for (const RECT& side : sides) {
+        FillRect(dc, &side, brush.Get());
+    }
+}
+
 void DrawNumbers(HDC dc, const GridPaintJob& job) {
     const GdiObject<HFONT> candidateFont = MakeFont(12, false);
     const GdiObject<HFONT> numberFont = MakeFont(24, false);
@@ -150,6 +169,7 @@ GdiObject<HBITMAP> PaintGrid(HDC dc, const GridPaintJob& job) {
             const SelectedObject pen(target, thick.Get());
             DrawBlockLines(target, job.squareSize);
         }
+        DrawCursor(target, job.cursorSquare, job.squareSize);
         DrawNumbers(target, job);
         SetTextColor(target, oldText);
         SetBkMode(target, oldBackground);

@@ -104,6 +104,10 @@ bool CWndCommon::OperateMessagePump(HWND dialog) {
         }
         if (target && IsDialogMessageW(target, &message))
             continue;
+        if (!dialog && (message.message == WM_KEYDOWN || message.message == WM_KEYUP) &&
+            message.hwnd && GetAncestor(message.hwnd, GA_ROOT) == mainWindow &&
+            OnKeyMessage(message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -123,3 +127,7 @@ void CWndCommon::SetNormalCursor() {
 void CWndCommon::SetControlPositions(int, int) {}
 
 void CWndCommon::UpdateStatusBar(HWND) {}
+
+bool CWndCommon::OnKeyMessage(const MSG&) {
+    return false;
+}

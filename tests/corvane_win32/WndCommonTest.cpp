@@ -50,7 +50,13 @@ public:
         if (toolTip && tips.count(control))
             toolTip->ShowToolTip(tips[control].c_str(), mainWindow, control);
     }
+    // Takes the key 'K' wherever it is pressed in the window.
+    bool OnKeyMessage(const MSG& message) override {
+        keys.push_back(message.hwnd);
+        return message.wParam == 'K';
+    }
     std::vector<HWND> hovered;
+    std::vector<HWND> keys;
     std::map<HWND, std::wstring> tips;
 };
 
@@ -85,6 +91,17 @@ TEST(WndCommonTest, PumpReportsThePointerOnChildrenAndStopsAtQuit) {
     PostMessageW(combo, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); // back again
     EXPECT_TRUE(window.OperateMessagePump(nullptr));
     EXPECT_EQ(window.hovered, (std::vector<HWND>{combo, combo}));
+
+    // Keys for the window or its controls go to the owner first; a key it
+    // takes never reaches the control (the list would change its choice).
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"first"));
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"second"));
+    SendMessageW(combo, CB_SETCURSEL, 0, 0);
+    PostMessageW(combo, WM_KEYDOWN, 'K', 0);
+    PostMessageW(combo, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_TRUE(window.OperateMessagePump(nullptr));
+    EXPECT_EQ(window.keys, (std::vector<HWND>{combo, combo}));
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1) << "only the key not taken moved it";
 
     PostQuitMessage(0);
     EXPECT_FALSE(window.OperateMessagePump(nullptr));

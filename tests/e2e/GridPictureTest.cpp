@@ -32,11 +32,11 @@ std::unique_ptr<CNerekuEngine> Board() {
     return board;
 }
 
-std::unique_ptr<Canvas> Paint(const CNerekuEngine& board, uint32_t mode) {
+std::unique_ptr<Canvas> Paint(const CNerekuEngine& board, uint32_t mode, int cursor = -1) {
     WindowDc screen(nullptr);
     const GdiObject<HBITMAP> bitmap =
         PaintGrid(screen.Get(), {board.squares, board.edgeMasks, s, kWhite, LookOf(mode).gridFill,
-                                 mode != EditMode});
+                                 mode != EditMode, cursor});
     if (!bitmap) {
         return nullptr;
     }
@@ -108,4 +108,27 @@ TEST(GridPicture, LinesWedgesNumbersAndCandidates) {
               WhiteIn(*editor, s + 4, 4, 2 * s - 8, s - 2));
 
     SavePng(*game, L"GridPicture_GameMode");
+}
+
+// The keyboard cursor: a frame three pixels wide inside its square, clear of
+// the block's thick line, with the square's inside and digit as they were.
+TEST(GridPicture, TheCursorFramesItsSquare) {
+    const auto board = Board();
+    for (uint32_t mode : {GameMode, EditMode}) {
+        const auto plain = Paint(*board, mode);
+        const auto framed = Paint(*board, mode, 3 * 9 + 3); // (3,3), a block's corner
+        ASSERT_TRUE(plain && framed);
+        const int x0 = 3 * s, y0 = 3 * s;
+        EXPECT_EQ(framed->At(x0 + 1, y0 + s / 2), kWhite) << "the block line stays";
+        for (int k = 2; k < 2 + kCursorWidth; ++k) {
+            EXPECT_EQ(framed->At(x0 + k, y0 + s / 2), kCursorColour) << "left side " << k;
+            EXPECT_EQ(framed->At(x0 + s / 2, y0 + s - k), kCursorColour) << "bottom " << k;
+        }
+        EXPECT_EQ(framed->At(x0 + 2 + kCursorWidth, y0 + s / 2),
+                  plain->At(x0 + 2 + kCursorWidth, y0 + s / 2));
+        EXPECT_EQ(WhiteIn(*framed, x0 + 6, y0 + 6, x0 + s - 6, y0 + s - 6),
+                  WhiteIn(*plain, x0 + 6, y0 + 6, x0 + s - 6, y0 + s - 6));
+        EXPECT_EQ(framed->At(x0 + s + 2, y0 + s / 2), plain->At(x0 + s + 2, y0 + s / 2))
+            << "the next square is untouched";
+    }
 }

@@ -70,7 +70,8 @@ public:
     std::wstring selected;
 
     // ---- GameWindow.
-    const wchar_t* Text(const wchar_t* key) override { return strings.Get(key, true); }
+    const CStringResource& Texts() override { return strings; }
+    const wchar_t* Text(const wchar_t* key) const { return strings.Get(key, true); }
 
     int Ask(const Question& question) override {
         AskedQuestion asked{question.text, question.caption, {}, question.defaultButton};

@@ -66,6 +66,10 @@ public:
     // Called with a child window of the main window when the pointer comes to
     // rest on it (the base does nothing).
     virtual void UpdateStatusBar(HWND control);
+    // A key message (WM_KEYDOWN or WM_KEYUP) for the main window or any of
+    // its controls, before the control has it: true when the owner took it,
+    // and it goes no further. The base takes none.
+    virtual bool OnKeyMessage(const MSG& message);
 
     HWND GetMainWindow() const { return mainWindow; }
     HINSTANCE GetInstance() const { return instance; }

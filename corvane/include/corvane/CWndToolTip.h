@@ -19,9 +19,17 @@ public:
     // window is made on the first call. False when it could not be made.
     bool ShowToolTip(const wchar_t* text, HWND owner, HWND control);
 
+    // Gives the area `area` of `owner`'s client area (the tool `id`) the tip
+    // `text`; a repeated call changes the text and the area, and an empty
+    // area takes the tip away. False when the tip could not be set.
+    bool ShowAreaToolTip(const wchar_t* text, HWND owner, UINT_PTR id, const RECT& area);
+
     HWND GetWindow() const { return window; }
 
 private:
+    // Makes the tool tip window on the first call; false when it cannot.
+    bool MakeWindow(HWND owner);
+
     HWND window = nullptr;
     HFONT font;
     int delay;
