@@ -1,7 +1,8 @@
 // The game's timings on the real executable (under Wine, or on Windows): the
 // program's size and the libraries it needs, the time from the process's
 // start to its window, its working set, one grid drawing with the window's
-// composition, a click on the grid until the window is drawn again, the
+// composition, a click on the grid and an arrow key until the window is
+// drawn again, a hint on the hardest starter level, the
 // Solve command on hard boards and New with 20 revealed squares.
 //
 //   xvfb-run -s "-screen 0 1920x1080x24" cmake/wine-run.sh build/windows/wineprefix
@@ -111,6 +112,8 @@ int main(int argc, char** argv) {
     }
     game.WriteLevel(L"a signs", *signs);
     game.WriteLevel(L"b empty", *Puzzle(std::string(81, '.').c_str()));
+    const std::wstring hardest = L"24 Hard - Mountain of Signs";
+    game.AddStarterLevel(hardest);
     std::vector<std::wstring> extra;
     for (int k = 1; k < argc; ++k) {
         const std::wstring name = L"c " + std::to_wstring(k);
@@ -166,6 +169,31 @@ int main(int argc, char** argv) {
     std::printf("Click on the grid to the window drawn again: median %.1f ms, worst %.1f ms "
                 "(30 clicks, the pointer's move included)\n",
                 click.median, click.worst);
+
+    std::vector<double> keys;
+    game.Key(VK_RIGHT); // shows the cursor
+    for (int n = 0; n < 30; ++n) {
+        const LRESULT before = game.Probe(ProbeGridDrawings);
+        const auto start = Clock::now();
+        game.Key(n % 2 == 0 ? VK_RIGHT : VK_LEFT);
+        WaitFor([&] { return game.Probe(ProbeGridDrawings) > before; });
+        keys.push_back(Milliseconds(start));
+    }
+    const Summary key = Summarise(keys);
+    std::printf("Arrow key to the window drawn again with the cursor moved: median %.1f ms, "
+                "worst %.1f ms (30 keys)\n",
+                key.median, key.worst);
+
+    game.ChooseLevel(hardest);
+    const auto asked = Clock::now();
+    game.Key('H');
+    const HWND hint = game.WaitForDialog(L"Nereku Sudoku");
+    const double hintMs = Milliseconds(asked);
+    std::printf("Hint on \"%s\": %.0f ms from the key to the message (%s)\n",
+                Narrow(hardest).c_str(), hintMs, hint ? "shown" : "none");
+    if (hint) {
+        game.Answer(hint, L"Ok");
+    }
 
     std::vector<std::wstring> boards = {L"a signs", L"b empty"};
     boards.insert(boards.end(), extra.begin(), extra.end());

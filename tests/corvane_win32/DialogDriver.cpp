@@ -2,6 +2,7 @@
 #include "Win32Testing.h"
 
 #include <chrono>
+#include <iterator>
 
 namespace {
 
@@ -21,7 +22,10 @@ INPUT KeyInput(WORD key, bool up) {
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = key;
     input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    // The arrows and the editing block are the keyboard's extended keys.
+    const bool extended =
+        (key >= VK_PRIOR && key <= VK_DOWN) || key == VK_INSERT || key == VK_DELETE;
+    input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
     return input;
 }
 
@@ -124,10 +128,16 @@ bool WaitForForeground(HWND window) {
     return WaitFor([root] { return GetForegroundWindow() == root; });
 }
 
-bool PressKey(HWND window, WORD key) {
+bool PressKey(HWND window, WORD key, std::initializer_list<WORD> held) {
     if (!WaitForForeground(window))
         return false;
-    Send({KeyInput(key, false), KeyInput(key, true)});
+    std::vector<INPUT> inputs;
+    for (WORD modifier : held)
+        inputs.push_back(KeyInput(modifier, false));
+    inputs.insert(inputs.end(), {KeyInput(key, false), KeyInput(key, true)});
+    for (auto modifier = std::rbegin(held); modifier != std::rend(held); ++modifier)
+        inputs.push_back(KeyInput(*modifier, true));
+    Send(inputs);
     return true;
 }
 

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <thread>
@@ -40,9 +41,10 @@ void TypeKeys(const std::wstring& text);
 // Waits until the top-level window of `window` is the foreground window, the
 // one that receives the keys.
 bool WaitForForeground(HWND window);
-// Presses and releases `key` once `window` is the foreground window; false
-// when it never became that.
-bool PressKey(HWND window, WORD key);
+// Presses and releases `key`, with the keys `held` (VK_CONTROL, VK_SHIFT)
+// held down around it, once `window` is the foreground window; false when it
+// never became that.
+bool PressKey(HWND window, WORD key, std::initializer_list<WORD> held = {});
 // Puts `text` into `edit` as typed characters (WM_CHAR), for texts too long
 // to type key by key.
 void TypeText(HWND edit, const std::wstring& text);

@@ -239,6 +239,13 @@ POINT GameSession::SidePoint(int index, SignDirectionIndex side) const {
     }
 }
 
+void GameSession::Key(WORD key, std::initializer_list<WORD> held) {
+    const long before = Counted(ProbeKeys);
+    SetForegroundWindow(window);
+    PressKey(window, key, held);
+    WaitFor([&] { return Counted(ProbeKeys) > before || OpenDialog() != nullptr; }, 10);
+}
+
 void GameSession::Click(POINT client, bool left) {
     const long before = Counted(ProbeMouseUps);
     ClickAt(ToScreen(client), left);

@@ -72,6 +72,7 @@ public:
     EdgeMask MaskAt(int index) const { return static_cast<EdgeMask>(Probe(ProbeMask + index)); }
     // The 81 numbers, '0' for empty.
     std::string Digits() const;
+    int Cursor() const { return static_cast<int>(Probe(ProbeCursor)); }
 
     // ---- Places, in client coordinates.
     RECT ClientRect() const;
@@ -88,6 +89,9 @@ public:
     void LeftClick(POINT client);
     void RightClick(POINT client);
     void ClickButton(BarButton button);
+    // Presses a key of the game (with `held` down around it) on the game's
+    // window, wherever its focus is, and waits until the game has taken it.
+    void Key(WORD key, std::initializer_list<WORD> held = {});
     // Chooses the level list's entry `level` with the mouse and keyboard.
     bool ChooseLevel(const std::wstring& level);
     // The level list's entries, and its selected text.

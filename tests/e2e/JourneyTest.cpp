@@ -6,6 +6,7 @@
 // scripted window (tests/game).
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -322,6 +323,123 @@ TEST(Journey, EditorSaveCancelledOnLevelChoice) {
     game.Screenshot(L"EditorKeptAfterCancelledSave");
     game.ClickButton(BarEditor);
     Expect(game, L"Edit mode", L"", L"Don't save");
+    EXPECT_EQ(game.Close(), 0);
+}
+
+// The keyboard on the real window: the arrows and a digit write a number,
+// Ctrl with a digit strikes a candidate, Ctrl+Z takes both back and Ctrl+Y
+// and Ctrl+Shift+Z do them again, as the saved game shows; in the editor
+// Ctrl+Right steps a sign, as the saved level shows. The grid's tool tip
+// lists the keys.
+TEST(Journey, KeyboardPlayUndoAndRedo) {
+    GameSession game(L"keyboard journey");
+    game.WriteLevel(L"keys", *Puzzle(std::string(81, '.').c_str()));
+    ASSERT_TRUE(game.Start());
+    ASSERT_TRUE(game.ChooseLevel(L"keys"));
+    game.Key(VK_RIGHT);
+    EXPECT_EQ(game.Cursor(), 40) << "the first arrow shows the cursor in the centre";
+    game.Key(VK_RIGHT);
+    game.Key('7');
+    game.Key(VK_LEFT);
+    game.Key('3', {VK_CONTROL});
+    EXPECT_EQ(game.SquareAt(41).number, 7);
+    EXPECT_EQ(Candidates(game.SquareAt(40)), "12.456789");
+
+    auto saved = [&] {
+        game.ClickButton(BarSave);
+        return GameSession::ReadBytes(game.SavePath(L"keys"));
+    };
+    std::vector<unsigned char> bytes = saved();
+    ASSERT_EQ(bytes.size(), 972u);
+    EXPECT_EQ(bytes[82 + 11 * 41], 7);
+    EXPECT_EQ(bytes[83 + 11 * 40 + 2], 0) << "candidate 3 of square 40 struck";
+
+    game.Key('Z', {VK_CONTROL});
+    EXPECT_EQ(Candidates(game.SquareAt(40)), "123456789");
+    game.Key('Z', {VK_CONTROL});
+    EXPECT_EQ(game.SquareAt(41).number, 0);
+    bytes = saved();
+    EXPECT_EQ(bytes[82 + 11 * 41], 0);
+    EXPECT_EQ(bytes[83 + 11 * 40 + 2], 1);
+    game.Key('Y', {VK_CONTROL});
+    game.Key('Z', {VK_CONTROL, VK_SHIFT});
+    bytes = saved();
+    EXPECT_EQ(bytes[82 + 11 * 41], 7);
+    EXPECT_EQ(bytes[83 + 11 * 40 + 2], 0);
+
+    // The grid's tool tip shows where the pointer rests on the grid (its text
+    // cannot be read from another process; the screenshot shows it).
+    const LayoutRect grid = game.GridRect();
+    const POINT centre =
+        game.ToScreen({grid.left + grid.Width() / 2, grid.top + grid.Height() / 2});
+    MoveMouse(centre);
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            const HWND tip = FindWindowW(L"tooltips_class32", nullptr);
+            RECT place = {};
+            return tip != nullptr && IsWindowVisible(tip) && GetWindowRect(tip, &place) &&
+                   std::abs(place.top - centre.y) < 80 && place.bottom - place.top > 60;
+        },
+        5))
+        << "no tool tip of several lines over the grid";
+    game.Screenshot(L"GridToolTip");
+    ParkMouse();
+
+    game.ClickButton(BarEditor);
+    EXPECT_EQ(game.Cursor(), -1) << "a mode change hides the cursor";
+    game.Key(VK_UP);
+    EXPECT_EQ(game.Cursor(), 40);
+    game.Key(VK_RIGHT, {VK_CONTROL});
+    EXPECT_EQ(game.MaskAt(40), kRightGreater);
+    game.ClickButton(BarSave);
+    NameLevel(game, L"keys");
+    bytes = GameSession::ReadBytes(game.LevelPath(L"keys"));
+    ASSERT_EQ(bytes.size(), 972u);
+    EXPECT_EQ(bytes[40], kRightGreater);
+    EXPECT_EQ(bytes[41], kLeftSmaller);
+    EXPECT_EQ(game.Close(), 0);
+}
+
+// H on a starter level names a technique and a square; what it says of that
+// square holds in the level's solution, and the cursor goes there.
+TEST(Journey, HintOnAStarterLevel) {
+    GameSession game(L"hint journey");
+    const std::wstring name = L"16 Medium - High Tide";
+    const std::unique_ptr<StarterLevel> level = game.AddStarterLevel(name);
+    ASSERT_TRUE(level->read);
+    ASSERT_TRUE(game.Start());
+    ASSERT_TRUE(game.ChooseLevel(name));
+    const std::string before = game.Digits();
+    game.Key('H');
+    const HWND box = game.WaitForDialog(L"Nereku Sudoku");
+    ASSERT_NE(box, nullptr);
+    const std::wstring text = TextOf(box);
+    EXPECT_EQ(ReadDialog(box).buttons, std::vector<std::wstring>{L"Ok"});
+    game.Screenshot(L"GameMode_Hint");
+    ASSERT_TRUE(game.Answer(box, L"Ok"));
+
+    const size_t colon = text.find(L": row ");
+    ASSERT_NE(colon, std::wstring::npos) << std::string(text.begin(), text.end());
+    int row = 0, column = 0;
+    ASSERT_EQ(swscanf(text.c_str() + colon, L": row %d, column %d", &row, &column), 2);
+    const int square = (row - 1) * 9 + (column - 1);
+    ASSERT_TRUE(square >= 0 && square < 81);
+    const int solution = level->solution[square].number;
+    const size_t must = text.find(L"must be ");
+    const size_t cannot = text.find(L"cannot be ");
+    ASSERT_TRUE(must != std::wstring::npos || cannot != std::wstring::npos);
+    if (must != std::wstring::npos) {
+        EXPECT_EQ(text[must + 8] - L'0', solution);
+    } else {
+        // "cannot be 1", "1 or 2", "1, 2 or 3": up to the sentence's end.
+        for (size_t k = cannot + 10; k < text.size() && text[k] != L'.' && text[k] != L'\n'; ++k) {
+            if (text[k] >= L'1' && text[k] <= L'9') {
+                EXPECT_NE(text[k] - L'0', solution) << "ruled out, yet the solution's";
+            }
+        }
+    }
+    EXPECT_EQ(game.Cursor(), square);
+    EXPECT_EQ(game.Digits(), before) << "a hint changes nothing";
     EXPECT_EQ(game.Close(), 0);
 }
 

@@ -221,7 +221,8 @@ TEST(Window, ToolTipsAndAbout) {
 }
 
 // The window in each mode, for the eye: a starter level with signs in play
-// (some numbers written, some candidates struck), in the editor, and solved.
+// (some numbers written, some candidates struck), in the editor, and solved,
+// and the keyboard cursor in play and in the editor.
 // GameMode_1366x768.png is the picture of the players' README
 // (resources/package/screenshot.png).
 TEST(Window, ScreenshotsOfEveryMode) {
@@ -249,8 +250,13 @@ TEST(Window, ScreenshotsOfEveryMode) {
         }
     }
     game.Screenshot(L"GameMode");
+    game.Key(VK_RIGHT);
+    game.Key(VK_RIGHT);
+    game.Screenshot(L"GameMode_Cursor");
     game.ClickButton(BarEditor);
     game.Screenshot(L"EditMode");
+    game.Key(VK_UP);
+    game.Screenshot(L"EditMode_Cursor");
     game.ClickButton(BarSolve);
     const HWND report = game.WaitForDialog(nullptr);
     ASSERT_NE(report, nullptr);
