@@ -93,21 +93,23 @@ StepFinder::StepFinder(const EdgeMask (&edgeMasks)[kSquareCount]) {
         }
         for (bool down : {true, false}) {
             std::bitset<kSquareCount> reached;
+            int count = 0;
             int stack[kSquareCount];
             int depth = 0;
             stack[depth++] = i;
             while (depth > 0) {
                 const int at = stack[--depth];
-                const int count = down ? smallerCount[at] : greaterCount[at];
-                for (int k = 0; k < count; ++k) {
+                const int neighbours = down ? smallerCount[at] : greaterCount[at];
+                for (int k = 0; k < neighbours; ++k) {
                     const int next = down ? smallerNeighbours[at][k] : greaterNeighbours[at][k];
                     if (!reached[static_cast<size_t>(next)]) {
                         reached.set(static_cast<size_t>(next));
+                        ++count;
                         stack[depth++] = next;
                     }
                 }
             }
-            (down ? below : above)[i] = static_cast<int>(reached.count());
+            (down ? below : above)[i] = count;
         }
     }
 }

@@ -226,6 +226,9 @@ bool Attempt::ChooseClues() {
         std::vector<char> front(clues.size(), 0);
         std::fill(front.begin(), front.begin() + static_cast<std::ptrdiff_t>(middle), 1);
         if (Unique(front, easy)) {
+            if (gradeCapped && !easy) {
+                return false; // the level will be a part of this front part
+            }
             high = middle;
         } else {
             low = middle + 1;
@@ -235,8 +238,9 @@ bool Attempt::ChooseClues() {
 
     // The clues kept from here on are ever fewer, and what the techniques up
     // to `hardest` cannot solve, they cannot solve with fewer clues: once
-    // they fail on the kept clues, the level grades harder than asked, and
-    // the grading at the end would turn it down.
+    // they fail on clues that leave one solution and hold the level's, the
+    // level grades harder than asked, and the grading at the end would turn
+    // it down.
     Load(kept);
     if (gradeCapped && !SolvedByTechniques(engine.squares, engine.edgeMasks, hardest)) {
         return false;
