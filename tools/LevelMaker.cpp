@@ -134,20 +134,54 @@ private:
     void Load(const std::vector<char>& use);
     // Whether the clues leave one solution. When the techniques up to
     // `hardest` solve the level, they prove that without a search; `easy`
-    // tells whether they did.
-    bool Unique(const std::vector<char>& use, bool& easy) {
+    // tells whether they did. `dropped`, the clue just taken away (-1 for
+    // none), is where a second solution is looked for before any search.
+    bool Unique(const std::vector<char>& use, bool& easy, int dropped = -1) {
         easy = false;
         outOfTime = outOfTime || Clock::now() > deadline;
         if (outOfTime) {
             return false;
         }
         Load(use);
-        easy = SolvedByTechniques(engine.squares, engine.edgeMasks, hardest);
-        return easy || engine.SolveLevel_FindSolutions(2) == 1;
+        if (hardest > kSettledSign) {
+            easy = SolvedByTechniques(engine.squares, engine.edgeMasks, hardest);
+            return easy || engine.SolveLevel_FindSolutions(2) == 1;
+        }
+        const StepFinder finder(engine.edgeMasks);
+        StepBoard board = finder.LoadLevel(engine.squares);
+        easy = finder.SolvedBySinglesAndSigns(board);
+        return easy ||
+               (!SecondSolution(finder, board, dropped) && engine.SolveLevel_FindSolutions(2) == 1);
     }
     bool Unique(const std::vector<char>& use) {
         bool easy = false;
         return Unique(use, easy);
+    }
+    // Whether another digit in a square of clue `dropped` than the grid's
+    // lets the singles and signs fill the board from where they stopped
+    // (`board`): a solution besides the grid's, found in a few steps where a
+    // search would take many. False proves nothing.
+    bool SecondSolution(const StepFinder& finder, const StepBoard& board, int dropped) const {
+        if (dropped < 0) {
+            return false;
+        }
+        const Clue& clue = clues[static_cast<size_t>(dropped)];
+        for (int square : {clue.square, clue.isSign ? clue.greater : -1}) {
+            if (square < 0 || board.numbers[square] != 0) {
+                continue;
+            }
+            for (int digit = 1; digit <= kDigitCount; ++digit) {
+                if (digit == grid[square] || (board.candidates[square] & DigitBit(digit)) == 0) {
+                    continue;
+                }
+                StepBoard other = board;
+                finder.Place(other, square, digit);
+                if (finder.SolvedBySinglesAndSigns(other)) {
+                    return true;
+                }
+            }
+        }
+        return false;
     }
 
     CNerekuEngine& engine;
@@ -253,7 +287,7 @@ bool Attempt::ChooseClues() {
                 continue;
             }
             kept[k] = 0;
-            if (!Unique(kept, easy)) {
+            if (!Unique(kept, easy, static_cast<int>(k))) {
                 kept[k] = 1;
             } else if (gradeCapped && !easy) {
                 return false;
