@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "Units.h"
@@ -147,7 +148,7 @@ private:
             easy = SolvedByTechniques(engine.squares, engine.edgeMasks, hardest);
             return easy || engine.SolveLevel_FindSolutions(2) == 1;
         }
-        const StepFinder finder(engine.edgeMasks);
+        const StepFinder& finder = FinderForSigns();
         StepBoard board = finder.LoadLevel(engine.squares);
         easy = finder.SolvedBySinglesAndSigns(board);
         return easy ||
@@ -157,16 +158,31 @@ private:
         bool easy = false;
         return Unique(use, easy);
     }
-    // Whether another digit in a square of clue `dropped` than the grid's
+    // The step finder for the signs on the engine's board; the signs change
+    // far less often than the givens.
+    const StepFinder& FinderForSigns() {
+        if (!signFinder || std::memcmp(finderSigns, engine.edgeMasks, sizeof(finderSigns)) != 0) {
+            signFinder = std::make_unique<StepFinder>(engine.edgeMasks);
+            std::memcpy(finderSigns, engine.edgeMasks, sizeof(finderSigns));
+        }
+        return *signFinder;
+    }
+    // Whether another digit than the grid's, in a square of clue `dropped`
+    // (-1 for none) or in the first open square with the fewest candidates,
     // lets the singles and signs fill the board from where they stopped
     // (`board`): a solution besides the grid's, found in a few steps where a
     // search would take many. False proves nothing.
     bool SecondSolution(const StepFinder& finder, const StepBoard& board, int dropped) const {
-        if (dropped < 0) {
-            return false;
+        int fewest = -1;
+        for (int i = 0; i < kSquareCount; ++i) {
+            if (board.numbers[i] == 0 && (fewest < 0 || DigitCount(board.candidates[i]) <
+                                                            DigitCount(board.candidates[fewest]))) {
+                fewest = i;
+            }
         }
-        const Clue& clue = clues[static_cast<size_t>(dropped)];
-        for (int square : {clue.square, clue.isSign ? clue.greater : -1}) {
+        const Clue* clue = dropped >= 0 ? &clues[static_cast<size_t>(dropped)] : nullptr;
+        for (int square :
+             {clue ? clue->square : -1, clue && clue->isSign ? clue->greater : -1, fewest}) {
             if (square < 0 || board.numbers[square] != 0) {
                 continue;
             }
@@ -185,6 +201,8 @@ private:
     }
 
     CNerekuEngine& engine;
+    std::unique_ptr<StepFinder> signFinder;
+    EdgeMask finderSigns[kSquareCount] = {};
     Clock::time_point deadline;
     bool outOfTime = false;
     // The hardest technique a level of the grade asked for may need (a level
