@@ -67,7 +67,11 @@ bool FillGrid(FillingGrid& filling) {
     int best = -1;
     int fewest = 10;
     unsigned digits = 0;
-    for (int i = 0; i < kSquareCount && fewest > 0; ++i) {
+    // The scan may stop at the first square with one digit left. Were there
+    // a square with none further on, choosing it would fail at once; this
+    // choice fails too, through squares of one digit each, which draw no
+    // random numbers: the same grid and the same draws either way.
+    for (int i = 0; i < kSquareCount && fewest > 1; ++i) {
         if (filling.grid[i] != 0) {
             continue;
         }
