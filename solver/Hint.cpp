@@ -106,25 +106,25 @@ std::wstring StepText(const Step& step, const StepBoard& board, const Sentences&
         return say.Format(L"Hint_locked_claiming", row, column, digit,
                           say.UnitWord(step.unit).c_str(), step.unit % 9 + 1, digit);
     case kNakedPair:
-    case kNakedTriple:
-    case kNakedQuad: {
-        const wchar_t* key = step.technique == kNakedPair     ? L"Hint_naked_pair"
-                             : step.technique == kNakedTriple ? L"Hint_naked_triple"
-                                                              : L"Hint_naked_quad";
-        return say.Format(key, row, column, removed.c_str(),
-                          say.Squares(step.partners, step.partnerCount).c_str(),
-                          say.Digits(step.digits, L"Hint_word_and").c_str(),
-                          say.UnitWord(step.unit).c_str());
-    }
     case kHiddenPair:
+    case kNakedTriple:
     case kHiddenTriple:
+    case kNakedQuad:
     case kHiddenQuad: {
-        const wchar_t* key = step.technique == kHiddenPair     ? L"Hint_hidden_pair"
-                             : step.technique == kHiddenTriple ? L"Hint_hidden_triple"
-                                                               : L"Hint_hidden_quad";
-        return say.Format(key, row, column, removed.c_str(), say.UnitWord(step.unit).c_str(),
-                          say.Digits(step.digits, L"Hint_word_and").c_str(),
-                          say.Squares(step.partners, step.partnerCount).c_str());
+        // Naked and hidden alternate from kNakedPair on.
+        static const wchar_t* const keys[6] = {L"Hint_naked_pair",   L"Hint_hidden_pair",
+                                               L"Hint_naked_triple", L"Hint_hidden_triple",
+                                               L"Hint_naked_quad",   L"Hint_hidden_quad"};
+        const int which = step.technique - kNakedPair;
+        const std::wstring squares = say.Squares(step.partners, step.partnerCount);
+        const std::wstring digits = say.Digits(step.digits, L"Hint_word_and");
+        const std::wstring unit = say.UnitWord(step.unit);
+        if (which % 2 == 0) {
+            return say.Format(keys[which], row, column, removed.c_str(), squares.c_str(),
+                              digits.c_str(), unit.c_str());
+        }
+        return say.Format(keys[which], row, column, removed.c_str(), unit.c_str(), digits.c_str(),
+                          squares.c_str());
     }
     case kXWing:
     case kSwordfish: {
