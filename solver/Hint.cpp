@@ -188,6 +188,9 @@ bool FindBrokenRule(const CNerekuEngine& board, const Sentences& say, Hint& hint
         const EdgeMask mask = board.edgeMasks[i] & SignBitsInsideBlock(i);
         for (int d = kRight; d <= kDown; ++d) { // each pair once, from its upper or left square
             const SignDirection& direction = kSignDirections[d];
+            if ((SignBitsInsideBlock(i) & (direction.greater | direction.smaller)) == 0) {
+                continue; // the neighbour is across a block border, or off the board
+            }
             const int other = i + direction.offset;
             const SignDirection& back = kSignDirections[(d + 2) % 4];
             const EdgeMask otherMask = board.edgeMasks[other] & SignBitsInsideBlock(other);
