@@ -273,7 +273,9 @@ void ExplainNoSolution(CNerekuEngine& board, const Sentences& say, Hint& hint) {
 
 } // namespace
 
-Hint FindHint(CNerekuEngine& board, const CStringResource& texts) {
+namespace {
+
+Hint FindHintOnBoard(CNerekuEngine& board, const CStringResource& texts) {
     const Sentences say(texts);
     Hint hint;
     if (FindBrokenRule(board, say, hint)) {
@@ -324,5 +326,16 @@ Hint FindHint(CNerekuEngine& board, const CStringResource& texts) {
     hint.digit = step.digit;
     hint.removed = step.removed;
     hint.text = StepText(step, steps, say);
+    return hint;
+}
+
+} // namespace
+
+Hint FindHint(CNerekuEngine& board, const CStringResource& texts) {
+    // The searches fill the board's solution list; the Solve command's
+    // solutions stay what they were.
+    const CDataCube solutions = board.solutions;
+    Hint hint = FindHintOnBoard(board, texts);
+    board.solutions = solutions;
     return hint;
 }

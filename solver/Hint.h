@@ -34,6 +34,6 @@ struct Hint {
     std::wstring text;    // the message, from the string table
 };
 
-// Finds the hint for the board as it stands. The board (squares and signs)
-// is left exactly as it was; its `solutions` hold what the last search found.
+// Finds the hint for the board as it stands. The board is left exactly as it
+// was: its squares, its signs and its list of solutions.
 Hint FindHint(CNerekuEngine& board, const CStringResource& texts);

@@ -146,14 +146,16 @@ class HintTest : public testing::Test {
 protected:
     HintTest() { texts.Build(TranslateStrings, 7); } // English
 
-    // The hint, with the check that it left the board as it was.
+    // The hint, with the check that it left the board and its solutions as they were.
     Hint HintFor(CNerekuEngine& board) {
         unsigned char before[kGridFileSize];
         board.StoreGridImage(before);
+        const int solutions = board.solutions.GetRowCount();
         const Hint hint = FindHint(board, texts);
         unsigned char after[kGridFileSize];
         board.StoreGridImage(after);
         EXPECT_EQ(std::memcmp(before, after, kGridFileSize), 0) << "the hint changed the board";
+        EXPECT_EQ(board.solutions.GetRowCount(), solutions);
         return hint;
     }
 
