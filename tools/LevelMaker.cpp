@@ -137,10 +137,11 @@ public:
 
 private:
     void Load(const std::vector<char>& use);
-    // Whether the clues leave one solution. When the techniques up to
-    // `hardest` solve the level, they prove that without a search; `easy`
-    // tells whether they did. `dropped`, the clue just taken away (-1 for
-    // none), is where a second solution is looked for before any search.
+    // Whether the clues leave one solution. When the singles and settled
+    // signs solve the level, they prove that without a search; `easy` tells
+    // whether the techniques up to `hardest` solve a level with one solution.
+    // `dropped`, the clue just taken away (-1 for none), is where a second
+    // solution is looked for before any search.
     bool Unique(const std::vector<char>& use, bool& easy, int dropped = -1) {
         easy = false;
         outOfTime = outOfTime || Clock::now() > deadline;
@@ -148,15 +149,18 @@ private:
             return false;
         }
         Load(use);
-        if (hardest > kSettledSign) {
-            easy = SolvedByTechniques(engine.squares, engine.edgeMasks, hardest);
-            return easy || engine.SolveLevel_FindSolutions(2) == 1;
-        }
         const StepFinder& finder = FinderForSigns();
         StepBoard board = finder.LoadLevel(engine.squares);
-        easy = finder.SolvedBySinglesAndSigns(board);
-        return easy ||
-               (!SecondSolution(finder, board, dropped) && engine.SolveLevel_FindSolutions(2) == 1);
+        if (finder.SolvedBySinglesAndSigns(board)) {
+            easy = true;
+            return true;
+        }
+        if (SecondSolution(finder, board, dropped) || engine.SolveLevel_FindSolutions(2) != 1) {
+            return false;
+        }
+        easy =
+            hardest > kSettledSign && SolvedByTechniques(engine.squares, engine.edgeMasks, hardest);
+        return true;
     }
     bool Unique(const std::vector<char>& use) {
         bool easy = false;
@@ -209,9 +213,8 @@ private:
     EdgeMask finderSigns[kSquareCount] = {};
     Clock::time_point deadline;
     bool outOfTime = false;
-    // The hardest technique a level of the grade asked for may need (a level
-    // of any grade: the singles and settled signs, which prove most clue sets
-    // unique quickly), and whether a level that needs more is given up.
+    // The hardest technique a level of the grade asked for may need, and
+    // whether a level that needs more is given up.
     int hardest = kSettledSign;
     bool gradeCapped = false;
     int grid[kSquareCount] = {};
