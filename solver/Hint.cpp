@@ -106,25 +106,25 @@ std::wstring StepText(const Step& step, const StepBoard& board, const Sentences&
         return say.Format(L"Hint_locked_claiming", row, column, digit,
                           say.UnitWord(step.unit).c_str(), step.unit % 9 + 1, digit);
     case kNakedPair:
-    case kNakedTriple:
-    case kNakedQuad: {
-        const wchar_t* key = step.technique == kNakedPair     ? L"Hint_naked_pair"
-                             : step.technique == kNakedTriple ? L"Hint_naked_triple"
-                                                              : L"Hint_naked_quad";
-        return say.Format(key, row, column, removed.c_str(),
-                          say.Squares(step.partners, step.partnerCount).c_str(),
-                          say.Digits(step.digits, L"Hint_word_and").c_str(),
-                          say.UnitWord(step.unit).c_str());
-    }
     case kHiddenPair:
+    case kNakedTriple:
     case kHiddenTriple:
+    case kNakedQuad:
     case kHiddenQuad: {
-        const wchar_t* key = step.technique == kHiddenPair     ? L"Hint_hidden_pair"
-                             : step.technique == kHiddenTriple ? L"Hint_hidden_triple"
-                                                               : L"Hint_hidden_quad";
-        return say.Format(key, row, column, removed.c_str(), say.UnitWord(step.unit).c_str(),
-                          say.Digits(step.digits, L"Hint_word_and").c_str(),
-                          say.Squares(step.partners, step.partnerCount).c_str());
+        // Naked and hidden alternate from kNakedPair on.
+        static const wchar_t* const keys[6] = {L"Hint_naked_pair",   L"Hint_hidden_pair",
+                                               L"Hint_naked_triple", L"Hint_hidden_triple",
+                                               L"Hint_naked_quad",   L"Hint_hidden_quad"};
+        const int which = step.technique - kNakedPair;
+        const std::wstring squares = say.Squares(step.partners, step.partnerCount);
+        const std::wstring digits = say.Digits(step.digits, L"Hint_word_and");
+        const std::wstring unit = say.UnitWord(step.unit);
+        if (which % 2 == 0) {
+            return say.Format(keys[which], row, column, removed.c_str(), squares.c_str(),
+                              digits.c_str(), unit.c_str());
+        }
+        return say.Format(keys[which], row, column, removed.c_str(), unit.c_str(), digits.c_str(),
+                          squares.c_str());
     }
     case kXWing:
     case kSwordfish: {
@@ -188,6 +188,9 @@ bool FindBrokenRule(const CNerekuEngine& board, const Sentences& say, Hint& hint
         const EdgeMask mask = board.edgeMasks[i] & SignBitsInsideBlock(i);
         for (int d = kRight; d <= kDown; ++d) { // each pair once, from its upper or left square
             const SignDirection& direction = kSignDirections[d];
+            if ((SignBitsInsideBlock(i) & (direction.greater | direction.smaller)) == 0) {
+                continue; // the neighbour is across a block border, or off the board
+            }
             const int other = i + direction.offset;
             const SignDirection& back = kSignDirections[(d + 2) % 4];
             const EdgeMask otherMask = board.edgeMasks[other] & SignBitsInsideBlock(other);
@@ -270,7 +273,9 @@ void ExplainNoSolution(CNerekuEngine& board, const Sentences& say, Hint& hint) {
 
 } // namespace
 
-Hint FindHint(CNerekuEngine& board, const CStringResource& texts) {
+namespace {
+
+Hint FindHintOnBoard(CNerekuEngine& board, const CStringResource& texts) {
     const Sentences say(texts);
     Hint hint;
     if (FindBrokenRule(board, say, hint)) {
@@ -321,5 +326,16 @@ Hint FindHint(CNerekuEngine& board, const CStringResource& texts) {
     hint.digit = step.digit;
     hint.removed = step.removed;
     hint.text = StepText(step, steps, say);
+    return hint;
+}
+
+} // namespace
+
+Hint FindHint(CNerekuEngine& board, const CStringResource& texts) {
+    // The searches fill the board's solution list; the Solve command's
+    // solutions stay what they were.
+    const CDataCube solutions = board.solutions;
+    Hint hint = FindHintOnBoard(board, texts);
+    board.solutions = solutions;
     return hint;
 }

@@ -9,13 +9,13 @@
 // - a number that breaks a rule (a digit twice in a row, column or block, or
 //   a sign between two numbers that does not hold): it names one square at
 //   fault, the player's number rather than a given;
+// - a full board (with no rule broken, a solution): solved;
 // - a board that has no solution as it stands: it names the first player's
 //   number (row by row) that differs from the level's solution (that of the
 //   givens alone, when there is exactly one), or failing that the first empty
 //   square whose marks strike out the solution's digit; a level without one
 //   solution of its own gets a plain "no solution", naming the first
-//   player's number, or else the first square;
-// - a full board: solved.
+//   player's number, or else the first square.
 // When no technique gets anywhere, the last resort names a square and its
 // digit from the board's solution, and says that it is no deduction.
 #pragma once
@@ -34,6 +34,6 @@ struct Hint {
     std::wstring text;    // the message, from the string table
 };
 
-// Finds the hint for the board as it stands. The board (squares and signs)
-// is left exactly as it was; its `solutions` hold what the last search found.
+// Finds the hint for the board as it stands. The board is left exactly as it
+// was: its squares, its signs and its list of solutions.
 Hint FindHint(CNerekuEngine& board, const CStringResource& texts);

@@ -93,34 +93,47 @@ StepFinder::StepFinder(const EdgeMask (&edgeMasks)[kSquareCount]) {
         }
         for (bool down : {true, false}) {
             std::bitset<kSquareCount> reached;
+            int count = 0;
             int stack[kSquareCount];
             int depth = 0;
             stack[depth++] = i;
             while (depth > 0) {
                 const int at = stack[--depth];
-                const int count = down ? smallerCount[at] : greaterCount[at];
-                for (int k = 0; k < count; ++k) {
+                const int neighbours = down ? smallerCount[at] : greaterCount[at];
+                for (int k = 0; k < neighbours; ++k) {
                     const int next = down ? smallerNeighbours[at][k] : greaterNeighbours[at][k];
                     if (!reached[static_cast<size_t>(next)]) {
                         reached.set(static_cast<size_t>(next));
+                        ++count;
                         stack[depth++] = next;
                     }
                 }
             }
-            (down ? below : above)[i] = static_cast<int>(reached.count());
+            (down ? below : above)[i] = count;
         }
     }
 }
 
 StepBoard StepFinder::LoadLevel(const Square (&squares)[kSquareCount]) const {
+    // As if each number were placed in turn: a number keeps its digit alone,
+    // an empty square loses every digit placed in its row, column or block.
     StepBoard board{};
-    for (uint16_t& candidates : board.candidates) {
-        candidates = kAllDigits;
-    }
+    unsigned used[kUnitCount] = {};
     for (int i = 0; i < kSquareCount; ++i) {
         if (squares[i].number >= 1 && squares[i].number <= kDigitCount) {
-            Place(board, i, squares[i].number);
+            board.numbers[i] = squares[i].number;
+            for (int unit : kUnits.units[i]) {
+                used[unit] |= DigitBit(squares[i].number);
+            }
         }
+    }
+    for (int i = 0; i < kSquareCount; ++i) {
+        const auto& units = kUnits.units[i];
+        board.candidates[i] =
+            board.numbers[i] != 0
+                ? DigitBit(board.numbers[i])
+                : static_cast<uint16_t>(kAllDigits &
+                                        ~(used[units[0]] | used[units[1]] | used[units[2]]));
     }
     return board;
 }
@@ -639,14 +652,58 @@ GradeReport GradeLevel(const Square (&squares)[kSquareCount],
 }
 
 bool StepFinder::SolvedBySinglesAndSigns(StepBoard& board) const {
-    for (bool changed = true; changed;) {
-        changed = false;
-        for (int i = 0; i < kSquareCount; ++i) {
-            if (board.numbers[i] == 0 && DigitCount(board.candidates[i]) == 1) {
-                Place(board, i, LowestDigit(board.candidates[i]));
-                changed = true;
+    // The squares down to one candidate, waiting to be written in.
+    int waiting[kSquareCount];
+    int head = 0;
+    int tail = 0;
+    int open = 0;
+    // Takes `digits` from empty square `index`; false when it runs out.
+    // `changed` tells whether it lost any.
+    bool changed = false;
+    auto remove = [&](int index, unsigned digits) {
+        const unsigned before = board.candidates[index];
+        if (board.numbers[index] != 0 || (before & digits) == 0) {
+            return true;
+        }
+        changed = true;
+        board.candidates[index] = static_cast<uint16_t>(before & ~digits);
+        const int left = DigitCount(board.candidates[index]);
+        if (left == 1) {
+            waiting[tail++] = index;
+        }
+        return left > 0;
+    };
+    auto place = [&](int index, int digit) {
+        board.numbers[index] = static_cast<uint8_t>(digit);
+        board.candidates[index] = DigitBit(digit);
+        --open;
+        for (int peer : kPeerTable.peers[index]) {
+            if (!remove(peer, DigitBit(digit))) {
+                return false;
             }
         }
+        return true;
+    };
+    for (int i = 0; i < kSquareCount; ++i) {
+        if (board.numbers[i] == 0) {
+            ++open;
+            const int count = DigitCount(board.candidates[i]);
+            if (count == 0) {
+                return false;
+            }
+            if (count == 1) {
+                waiting[tail++] = i;
+            }
+        }
+    }
+    do {
+        while (head < tail) {
+            const int i = waiting[head++];
+            if (board.numbers[i] == 0 && !place(i, LowestDigit(board.candidates[i]))) {
+                return false;
+            }
+        }
+        changed = false;
         for (const auto& unit : kUnits.squares) {
             unsigned once = 0;
             unsigned twice = 0;
@@ -659,32 +716,32 @@ bool StepFinder::SolvedBySinglesAndSigns(StepBoard& board) const {
                     once |= board.candidates[i];
                 }
             }
+            if ((once | placed) != kAllDigits) {
+                return false; // a digit without a place
+            }
             const unsigned single = once & ~twice & ~placed;
-            for (int i : unit) {
+            for (int k = 0; k < 9 && single != 0; ++k) {
+                const int i = unit[k];
                 const unsigned digits = board.numbers[i] == 0 ? board.candidates[i] & single : 0;
-                if (digits != 0) {
-                    // Two digits with this one place break the board; the
-                    // look at the end finds the other without one.
-                    Place(board, i, LowestDigit(digits));
-                    changed = true;
+                // Two digits with this one place break the board; the look
+                // at the end finds the other without one.
+                if (digits != 0 && !place(i, LowestDigit(digits))) {
+                    return false;
                 }
+                changed = changed || digits != 0;
             }
         }
         for (int k = 0; k < signCount; ++k) {
-            Step unused;
             const Sign& sign = signs[k];
             const int greater = board.numbers[sign.greater];
             const int smaller = board.numbers[sign.smaller];
-            if (smaller != 0 && Remove(board, sign.greater, DigitRange(1, smaller), unused)) {
-                changed = true;
-            }
-            if (greater != 0 &&
-                Remove(board, sign.smaller, DigitRange(greater, kDigitCount), unused)) {
-                changed = true;
+            if ((smaller != 0 && !remove(sign.greater, DigitRange(1, smaller))) ||
+                (greater != 0 && !remove(sign.smaller, DigitRange(greater, kDigitCount)))) {
+                return false;
             }
         }
-    }
-    return Solved(board) && !Broken(board);
+    } while (changed || head < tail);
+    return open == 0 && !Broken(board);
 }
 
 bool SolvedByTechniques(const Square (&squares)[kSquareCount],

@@ -91,8 +91,6 @@ struct Step {
     // - trial: true for the last resort, a placement from the solution;
     //   false when placing `removed` in `square` runs into a contradiction.
     bool guess = false;
-
-    bool Placement() const { return digit != 0; }
 };
 
 class StepFinder {

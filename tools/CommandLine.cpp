@@ -142,6 +142,8 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
         options.push_back({"--seed", UINT64_MAX});
     } else if (command == "grade") {
         line.command = ToolCommand::Grade;
+    } else if (command == "hint") {
+        line.command = ToolCommand::Hint;
     } else {
         problem = "unknown command '" + command + "'";
         return false;
@@ -184,5 +186,6 @@ const char* UsageText() {
            "       nereku generate --count N [--seed S] FILE.lvl\n"
            "       nereku make [--givens N] [--signs N] [--grade G] [--seed S] FILE.lvl\n"
            "       nereku grade FILE.lvl\n"
+           "       nereku hint FILE.lvl\n"
            "       nereku --help\n";
 }

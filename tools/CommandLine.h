@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-enum class ToolCommand { Help, Solve, Show, Generate, Make, Grade };
+enum class ToolCommand { Help, Solve, Show, Generate, Make, Grade, Hint };
 
 struct CommandLine {
     ToolCommand command = ToolCommand::Help;

@@ -10,10 +10,12 @@
 
 #include "BoardText.h"
 #include "CNerekuEngine.h"
-#include "solver/Steps.h"
 #include "LevelMaker.h"
+#include "TranslateStrings.h"
 #include "corvane/Files.h"
 #include "corvane/Numbers.h"
+#include "solver/Hint.h"
+#include "solver/Steps.h"
 
 namespace {
 
@@ -241,5 +243,20 @@ int GradeCommand(const CommandLine& line) {
         return kExitNoLevel;
     }
     Print(GradeLines(report) + CountLines(engine));
+    return FinishOutput();
+}
+
+int HintCommand(const CommandLine& line) {
+    CNerekuEngine engine;
+    if (!ReadLevel(engine, line.file)) {
+        return kExitFile;
+    }
+    CStringResource texts;
+    texts.Build(TranslateStrings, 7); // English
+    const Hint hint = FindHint(engine, texts);
+    const std::string square = hint.square < 0 ? "none"
+                                               : std::to_string(RowOf(hint.square) + 1) + " " +
+                                                     std::to_string(ColumnOf(hint.square) + 1);
+    Print(NarrowPath(hint.text.c_str()) + "\nsquare: " + square + "\n");
     return FinishOutput();
 }

@@ -22,3 +22,7 @@ int MakeCommand(const CommandLine& line);
 // Prints how hard a level with one solution is and which techniques it
 // needs; for any other level, how many solutions it has.
 int GradeCommand(const CommandLine& line);
+
+// Prints the game's hint, in English, for the board in the file as it stands,
+// and the square it names.
+int HintCommand(const CommandLine& line);

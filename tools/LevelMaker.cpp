@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "Units.h"
@@ -66,7 +67,11 @@ bool FillGrid(FillingGrid& filling) {
     int best = -1;
     int fewest = 10;
     unsigned digits = 0;
-    for (int i = 0; i < kSquareCount && fewest > 0; ++i) {
+    // The scan may stop at the first square with one digit left. Were there
+    // a square with none further on, choosing it would fail at once; this
+    // choice fails too, through squares of one digit each, which draw no
+    // random numbers: the same grid and the same draws either way.
+    for (int i = 0; i < kSquareCount && fewest > 1; ++i) {
         if (filling.grid[i] != 0) {
             continue;
         }
@@ -132,30 +137,84 @@ public:
 
 private:
     void Load(const std::vector<char>& use);
-    // Whether the clues leave one solution. When the techniques up to
-    // `hardest` solve the level, they prove that without a search; `easy`
-    // tells whether they did.
-    bool Unique(const std::vector<char>& use, bool& easy) {
+    // Whether the clues leave one solution. When the singles and settled
+    // signs solve the level, they prove that without a search; `easy` tells
+    // whether the techniques up to `hardest` solve a level with one solution.
+    // `dropped`, the clue just taken away (-1 for none), is where a second
+    // solution is looked for before any search.
+    bool Unique(const std::vector<char>& use, bool& easy, int dropped = -1) {
         easy = false;
         outOfTime = outOfTime || Clock::now() > deadline;
         if (outOfTime) {
             return false;
         }
         Load(use);
-        easy = SolvedByTechniques(engine.squares, engine.edgeMasks, hardest);
-        return easy || engine.SolveLevel_FindSolutions(2) == 1;
+        const StepFinder& finder = FinderForSigns();
+        StepBoard board = finder.LoadLevel(engine.squares);
+        if (finder.SolvedBySinglesAndSigns(board)) {
+            easy = true;
+            return true;
+        }
+        if (SecondSolution(finder, board, dropped) || engine.SolveLevel_FindSolutions(2) != 1) {
+            return false;
+        }
+        easy =
+            hardest > kSettledSign && SolvedByTechniques(engine.squares, engine.edgeMasks, hardest);
+        return true;
     }
     bool Unique(const std::vector<char>& use) {
         bool easy = false;
         return Unique(use, easy);
     }
+    // The step finder for the signs on the engine's board; the signs change
+    // far less often than the givens.
+    const StepFinder& FinderForSigns() {
+        if (!signFinder || std::memcmp(finderSigns, engine.edgeMasks, sizeof(finderSigns)) != 0) {
+            signFinder = std::make_unique<StepFinder>(engine.edgeMasks);
+            std::memcpy(finderSigns, engine.edgeMasks, sizeof(finderSigns));
+        }
+        return *signFinder;
+    }
+    // Whether another digit than the grid's, in a square of clue `dropped`
+    // (-1 for none) or in the first open square with the fewest candidates,
+    // lets the singles and signs fill the board from where they stopped
+    // (`board`): a solution besides the grid's, found in a few steps where a
+    // search would take many. False proves nothing.
+    bool SecondSolution(const StepFinder& finder, const StepBoard& board, int dropped) const {
+        int fewest = -1;
+        for (int i = 0; i < kSquareCount; ++i) {
+            if (board.numbers[i] == 0 && (fewest < 0 || DigitCount(board.candidates[i]) <
+                                                            DigitCount(board.candidates[fewest]))) {
+                fewest = i;
+            }
+        }
+        const Clue* clue = dropped >= 0 ? &clues[static_cast<size_t>(dropped)] : nullptr;
+        for (int square :
+             {clue ? clue->square : -1, clue && clue->isSign ? clue->greater : -1, fewest}) {
+            if (square < 0 || board.numbers[square] != 0) {
+                continue;
+            }
+            for (int digit = 1; digit <= kDigitCount; ++digit) {
+                if (digit == grid[square] || (board.candidates[square] & DigitBit(digit)) == 0) {
+                    continue;
+                }
+                StepBoard other = board;
+                finder.Place(other, square, digit);
+                if (finder.SolvedBySinglesAndSigns(other)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
 
     CNerekuEngine& engine;
+    std::unique_ptr<StepFinder> signFinder;
+    EdgeMask finderSigns[kSquareCount] = {};
     Clock::time_point deadline;
     bool outOfTime = false;
-    // The hardest technique a level of the grade asked for may need (a level
-    // of any grade: the singles and settled signs, which prove most clue sets
-    // unique quickly), and whether a level that needs more is given up.
+    // The hardest technique a level of the grade asked for may need, and
+    // whether a level that needs more is given up.
     int hardest = kSettledSign;
     bool gradeCapped = false;
     int grid[kSquareCount] = {};
@@ -226,6 +285,9 @@ bool Attempt::ChooseClues() {
         std::vector<char> front(clues.size(), 0);
         std::fill(front.begin(), front.begin() + static_cast<std::ptrdiff_t>(middle), 1);
         if (Unique(front, easy)) {
+            if (gradeCapped && !easy) {
+                return false; // the level will be a part of this front part
+            }
             high = middle;
         } else {
             low = middle + 1;
@@ -235,8 +297,9 @@ bool Attempt::ChooseClues() {
 
     // The clues kept from here on are ever fewer, and what the techniques up
     // to `hardest` cannot solve, they cannot solve with fewer clues: once
-    // they fail on the kept clues, the level grades harder than asked, and
-    // the grading at the end would turn it down.
+    // they fail on clues that leave one solution and hold the level's, the
+    // level grades harder than asked, and the grading at the end would turn
+    // it down.
     Load(kept);
     if (gradeCapped && !SolvedByTechniques(engine.squares, engine.edgeMasks, hardest)) {
         return false;
@@ -249,7 +312,7 @@ bool Attempt::ChooseClues() {
                 continue;
             }
             kept[k] = 0;
-            if (!Unique(kept, easy)) {
+            if (!Unique(kept, easy, static_cast<int>(k))) {
                 kept[k] = 1;
             } else if (gradeCapped && !easy) {
                 return false;

@@ -8,7 +8,11 @@
 // that signs are kept where they can stand in for givens. A level that cannot
 // be made within the bounds, or that does not grade as asked, sends the maker
 // on to the next attempt, with the next seed derived from the last; so does
-// an attempt that runs out of time.
+// an attempt that runs out of time. An attempt at an easy or medium level
+// stops as soon as the techniques of its grade fail on clues that already
+// leave one solution: its level, made of some of them, would grade harder.
+// Neither that nor the techniques that prove clues unique without a search
+// changes which level a seed makes.
 //
 // Everything random comes from the seeded generator of corvane/Numbers.h, and
 // the search is asked only how many solutions there are, never which: the

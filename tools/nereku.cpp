@@ -5,6 +5,7 @@
 //   nereku generate --count N [--seed S] FILE.lvl
 //   nereku make [--givens N] [--signs N] [--grade G] [--seed S] FILE.lvl
 //   nereku grade FILE.lvl                how hard, and which techniques it needs
+//   nereku hint FILE.lvl                 the game's hint for the board in the file
 //
 // Exit codes: 0 done (a level without solutions included), 1 bad arguments,
 // 2 a file that cannot be read or written, 3 no level made within the bounds.
@@ -57,6 +58,11 @@ void PrintHelp() {
                "            and naked and hidden pairs; Hard needs more (triples, quads,\n"
                "            x-wing, swordfish or trial). Any other level prints 'grade: none'\n"
                "            and 'solutions: N' (0, 2 to 99, or '100 or more')\n"
+               "  hint      prints the game's hint (in English) for the board in the file, a\n"
+               "            level or a saved game with the player's numbers and candidate\n"
+               "            marks: the next step by the techniques of grade, or the rule a\n"
+               "            number breaks, or that the board has no solution or is solved;\n"
+               "            then 'square: R C' (counted from 1), or 'square: none'\n"
                "\n"
                "exit codes: 0 done, 1 bad arguments, 2 a file that cannot be read or written,\n"
                "            3 make found no level within the bounds\n",
@@ -81,6 +87,8 @@ int Run(int argc, const char* const* argv) {
         return MakeCommand(line);
     case ToolCommand::Grade:
         return GradeCommand(line);
+    case ToolCommand::Hint:
+        return HintCommand(line);
     case ToolCommand::Help:
         break;
     }

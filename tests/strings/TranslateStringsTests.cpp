@@ -54,32 +54,24 @@ const std::vector<std::wstring> expectedKeys = Split(
     L"Hint_solved",
     L" ");
 
-// The placeholders of the hint's texts, as the hint fills them in.
+// The placeholders of the hint's texts, as the hint fills them in: the first
+// entry whose key starts the text's key.
 std::wstring HintPlaceholders(const std::wstring& key) {
-    if (key == L"Hint_word_square") {
-        return L"%d%d";
-    }
-    if (key.rfind(L"Hint_word_", 0) == 0 || key == L"Hint_solved") {
-        return L"";
-    }
-    if (key.rfind(L"Hint_sign_greater_", 0) == 0 || key.rfind(L"Hint_sign_less_", 0) == 0) {
-        return L"%d%d%s";
-    }
-    if (key.rfind(L"Hint_naked_", 0) == 0 && key != L"Hint_naked_single") {
-        return L"%d%d%s%s%s%s";
-    }
-    if (key.rfind(L"Hint_hidden_", 0) == 0 && key != L"Hint_hidden_single") {
-        return L"%d%d%s%s%s%s";
-    }
-    if (key.rfind(L"Hint_x_wing_", 0) == 0 || key.rfind(L"Hint_swordfish_", 0) == 0) {
-        return L"%d%d%d%s%d%s%d";
-    }
-    const std::map<std::wstring, std::wstring> formats = {
+    static const std::vector<std::pair<std::wstring, std::wstring>> formats = {
+        {L"Hint_word_square", L"%d%d"},
+        {L"Hint_word_", L""},
+        {L"Hint_solved", L""},
         {L"Hint_naked_single", L"%d%d%d"},
         {L"Hint_hidden_single", L"%d%d%d%d%s"},
+        {L"Hint_sign_greater_", L"%d%d%s"},
+        {L"Hint_sign_less_", L"%d%d%s"},
         {L"Hint_sign_chain", L"%d%d%s%d%d"},
         {L"Hint_locked_pointing", L"%d%d%d%d%d%d%d%d%s"},
         {L"Hint_locked_claiming", L"%d%d%d%s%d%d"},
+        {L"Hint_naked_", L"%d%d%s%s%s%s"},
+        {L"Hint_hidden_", L"%d%d%s%s%s%s"},
+        {L"Hint_x_wing_", L"%d%d%d%s%d%s%d"},
+        {L"Hint_swordfish_", L"%d%d%d%s%d%s%d"},
         {L"Hint_trial", L"%d%d%d%d"},
         {L"Hint_guess", L"%d%d%d"},
         {L"Hint_repeated", L"%d%d%d%s"},
@@ -87,8 +79,12 @@ std::wstring HintPlaceholders(const std::wstring& key) {
         {L"Hint_no_solution_number", L"%d%d%d"},
         {L"Hint_no_solution_mark", L"%d%d%d"},
         {L"Hint_no_solution", L"%d%d"}};
-    const auto known = formats.find(key);
-    return known != formats.end() ? known->second : L"?";
+    for (const auto& [start, placeholders] : formats) {
+        if (key.rfind(start, 0) == 0) {
+            return placeholders;
+        }
+    }
+    return L"?";
 }
 
 // A table as the class library makes it: the columns "Key" and "Text".

@@ -1,4 +1,4 @@
-// nereku make and nereku grade on real level files.
+// nereku make, nereku grade and nereku hint on real level files.
 #include <algorithm>
 #include <fstream>
 #include <map>
@@ -120,6 +120,22 @@ TEST(GradeCommand, TechniquesDecideTheGrade) {
         EXPECT_EQ(result.exitCode, 0);
         EXPECT_EQ(result.err, "");
         EXPECT_EQ(result.out, report);
+    }
+    // The game's hint for the same boards: the grader's first step, the
+    // given that repeats a digit, and a full board.
+    const std::map<std::string, std::string> hints = {
+        {settled, "Sign: row 8, column 7 is greater than its lower neighbour, so it cannot be "
+                  "3.\nsquare: 8 7\n"},
+        {chained, "Sign chain: row 5, column 7 cannot be 6: the signs through it, and the digits "
+                  "its neighbours can still take, keep it from 1 to 5.\nsquare: 5 7\n"},
+        {LevelImage(clash), "A rule is broken: row 1, column 2 holds 2, and so does another "
+                            "square of its row.\nsquare: 1 2\n"},
+        {LevelImage(kGrid), "The board is solved: there is nothing left to do.\nsquare: none\n"},
+    };
+    for (const auto& [level, hint] : hints) {
+        const ToolResult result = RunTool({"hint", folder.Write("level.lvl", level)});
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(result.out, hint);
     }
 
     // A well-known hard plain sudoku: the easy and medium techniques stall.
