@@ -30,9 +30,11 @@ stamp="fonts 1, managed $managed"
 
 set_up_prefix() {
     "$wine" wineboot -i >/dev/null 2>&1 || true
-    local data_dir fonts
-    data_dir=$("$wine" cmd /c 'echo %WINEDATADIR%' 2>/dev/null | tr -d '\r')
-    data_dir=$("$wine" winepath -u "${data_dir#'\??\'}" 2>/dev/null || true)
+    local data_dir fonts nt_prefix="\\??\\"
+    # Wine's data folder, as Wine itself names it (\??\Z:\usr\share\wine).
+    data_dir=$("$wine" cmd /c 'echo %WINEDATADIR%' 2>/dev/null | tr -d '\r' || true)
+    data_dir=$("$wine" winepath -u "${data_dir#"$nt_prefix"}" 2>/dev/null || true)
+    [ -d "$data_dir/fonts" ] || data_dir=/usr/share/wine
     fonts="$prefix/drive_c/windows/Fonts"
     if [ -d "$data_dir/fonts" ]; then
         mkdir -p "$fonts"
