@@ -20,6 +20,7 @@ cmake --build --preset windows -j2 --target NerekuSudoku nereku
 game=build/windows/NerekuSudoku.exe
 if [[ -n "${DISPLAY:-}" ]]; then
     prefix=${NEREKU_WINEPREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/wineprefixes/nerekusudoku}
+    prefix=$(realpath -m "$prefix") # Wine takes only an absolute path
     [[ -f "$prefix/.nereku-ready" ]] || echo "Setting up the Wine prefix $prefix (once)."
     exec cmake/wine-run.sh --managed "$prefix" "$game"
 fi
