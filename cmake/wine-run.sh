@@ -7,7 +7,8 @@
 #    that folder empty, and without Marlett the caption buttons that Wine draws
 #    show letters; without Tahoma the dialogs take another face.
 #  - Verdana (the grid's digits) and Consolas (the instructions, which need a
-#    fixed pitch) are replaced by the DejaVu faces, which Wine does not have.
+#    fixed pitch), which Wine does not have, are mapped by name to DejaVu Sans
+#    and DejaVu Sans Mono, so that they never fall to whichever face is near.
 #  - Without --managed, its windows are unmanaged, so that hiding a dialog does
 #    not wait for a window manager that Xvfb does not have; that is the tests'
 #    prefix. With --managed, the desktop's window manager decorates and manages

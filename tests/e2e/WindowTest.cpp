@@ -1,6 +1,7 @@
 // The main window as a player first meets it: its place for the screen's
-// size, its folders, its colours and lines on the screen, the layout of its
-// controls, its redrawing, tool tips and About box, and a clean exit.
+// size, its folders, its faces, its colours and lines on the screen, the
+// layout of its controls, its redrawing, tool tips and About box, and a clean
+// exit.
 #include <gtest/gtest.h>
 
 #include <cstring>
