@@ -51,8 +51,8 @@ set_up_prefix() {
 }
 
 if [ "$(cat "$prefix/.nereku-ready" 2>/dev/null)" != "$stamp" ]; then
-    mkdir -p "$(dirname "$prefix")"
-    exec 9>"$prefix.lock"
+    mkdir -p "$prefix" # Wine sets up an empty folder as a prefix
+    exec 9>"$prefix/.nereku-lock"
     flock 9
     if [ "$(cat "$prefix/.nereku-ready" 2>/dev/null)" != "$stamp" ]; then
         set_up_prefix
