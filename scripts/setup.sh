@@ -8,6 +8,7 @@ packages=(
     googletest libgtest-dev libbenchmark-dev          # tests (sources for Windows) and benchmarks
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64    # the Windows build
     wine wine64 xvfb xauth                            # running it, headless
+    fonts-wine fonts-dejavu-core                      # Wine's own fonts; the faces for Verdana and Consolas
     imagemagick                                       # screenshots of the window
 )
 

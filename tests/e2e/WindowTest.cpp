@@ -1,6 +1,7 @@
 // The main window as a player first meets it: its place for the screen's
-// size, its folders, its colours and lines on the screen, the layout of its
-// controls, its redrawing, tool tips and About box, and a clean exit.
+// size, its folders, its faces, its colours and lines on the screen, the
+// layout of its controls, its redrawing, tool tips and About box, and a clean
+// exit.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -71,6 +72,41 @@ TEST(Window, StartsCentredGreyWithTheInstructions) {
     EXPECT_GT(CountColour(*screen, middle, kWhite), 500) << "the instructions are shown";
     game.Screenshot(L"NoMode");
     EXPECT_EQ(game.Close(), 0);
+}
+
+// The faces the window draws with are there by name, not stood in for by
+// whatever face is nearest: Verdana for the grid's numbers, Consolas for the
+// instructions, whose columns line up only in a fixed pitch, and Marlett for
+// the caption buttons that Wine draws itself. Wine has neither Verdana nor
+// Consolas, nor, in a prefix without its own fonts, Marlett: the prefixes
+// of cmake/wine-run.sh bring all three.
+TEST(Window, ItsFacesAreThere) {
+    HDC screen = GetDC(nullptr);
+    for (const wchar_t* face : {L"Verdana", L"Consolas", L"Marlett"}) {
+        LOGFONTW wanted = {};
+        wanted.lfCharSet = DEFAULT_CHARSET;
+        lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
+        bool found = false;
+        EnumFontFamiliesExW(
+            screen, &wanted,
+            [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM flag) {
+                *reinterpret_cast<bool*>(flag) = true;
+                return 0;
+            },
+            reinterpret_cast<LPARAM>(&found), 0);
+        EXPECT_TRUE(found) << "no face named " << fs::path(face).string();
+    }
+    HFONT consolas =
+        CreateFontW(16, 0, 0, 0, 600, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FIXED_PITCH, L"Consolas");
+    const HGDIOBJ old = SelectObject(screen, consolas);
+    SIZE narrow = {}, wide = {};
+    GetTextExtentPoint32W(screen, L"iiii", 4, &narrow);
+    GetTextExtentPoint32W(screen, L"MMMM", 4, &wide);
+    EXPECT_EQ(narrow.cx, wide.cx) << "the instructions' face has a fixed pitch";
+    SelectObject(screen, old);
+    DeleteObject(consolas);
+    ReleaseDC(nullptr, screen);
 }
 
 // Folders that exist are kept with their files; every level is listed,
