@@ -89,15 +89,25 @@ TEST_F(GameFlow, RestartOffersTheLevelOrTheSavedGame) {
 TEST_F(GameFlow, ALevelThatCannotBeReadGivesNoLevel) {
     AddLevel(L"good", SolvedWithout({0}));
     std::ofstream(LevelFile(L"short"), std::ios::binary) << std::string(971, '\0');
+    std::vector<char> wild = Bytes(LevelFile(L"good"));
+    wild[82 + 11 * 5] = 12; // a number above 9
+    std::ofstream(LevelFile(L"wild"), std::ios::binary).write(wild.data(), 972);
     game.UpdateLevelsCombo(nullptr);
-    Choose(L"good");
-    Choose(L"short");
-    EXPECT_EQ(game.GetMode(), NoMode);
-    EXPECT_EQ(window.background, kGrey);
-    EXPECT_FALSE(window.banner);
-    EXPECT_EQ(window.selected, L"");
-    EXPECT_EQ(Digits(), std::string(81, '0'));
+    EXPECT_EQ(window.list, (Strings{L"good", L"short", L"wild"}));
+    for (const wchar_t* damaged : {L"short", L"wild"}) {
+        if (fs::exists(SaveFile(L"good"))) {
+            window.answers = {L"No"};
+        }
+        Choose(L"good");
+        Choose(damaged);
+        EXPECT_EQ(game.GetMode(), NoMode);
+        EXPECT_EQ(window.background, kGrey);
+        EXPECT_FALSE(window.banner);
+        EXPECT_EQ(window.selected, L"");
+        EXPECT_EQ(Digits(), std::string(81, '0'));
+    }
     EXPECT_TRUE(fs::exists(SaveFile(L"good"))) << "the game left was kept";
+    EXPECT_EQ(Bytes(LevelFile(L"wild")), wild);
     EXPECT_EQ(fs::file_size(LevelFile(L"short")), 971u);
 }
 
