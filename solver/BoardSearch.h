@@ -34,6 +34,10 @@ private:
     // One node: `freeWork` is what the branch placement left for the
     // free-order rules, nullptr for the member order.
     void Step(SearchBoard& board, FreeWork* freeWork, unsigned char depth);
+    // The top level's propagation in the free order, where that provably
+    // leaves the member order's board: false, with the board untouched, where
+    // it does not.
+    bool PropagateTopFreely(SearchBoard& board) const;
     // Decides, once the top level has propagated, how the boards below it
     // propagate.
     void ChooseOrderBelow(const SearchBoard& board);

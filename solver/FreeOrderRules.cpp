@@ -65,6 +65,28 @@ bool FreeOrderRules::Drop(SearchBoard& board, FreeWork& work, int index, unsigne
     return true;
 }
 
+bool FreeOrderRules::StrikeNumbers(SearchBoard& board) const {
+    FreeWork scratch; // what the strikes leave to do is read afresh by WholeBoard
+    for (int i = 0; i < kSquareCount; ++i) {
+        const int digit = board.numbers[i];
+        if (digit == 0) {
+            continue;
+        }
+        const uint16_t bit = DigitBit(digit);
+        for (uint8_t unit : kUnits.units[i]) {
+            for (unsigned peers = board.places[unit][digit - 1]; peers != 0; peers &= peers - 1) {
+                const int peer = kUnits.squares[unit][LowestBit(peers)];
+                if ((board.candidates[peer] & bit) != 0 && !Drop(board, scratch, peer, bit)) {
+                    return false;
+                }
+                scratch.singleCount = 0;
+                scratch.uniqueCount = 0;
+            }
+        }
+    }
+    return true;
+}
+
 bool FreeOrderRules::Place(SearchBoard& board, FreeWork& work, int index, int digit) const {
     const uint16_t bit = DigitBit(digit);
     const unsigned others = board.candidates[index] & ~unsigned{bit};
