@@ -1,8 +1,8 @@
 // The search as the solve command runs it (SolveLevel_FindSolutions with the
 // limit 100) over the empty grid, a level made of signs only, the usual
-// sudoku collections, and three sets of our own editor boards (bench/data: the
-// sign levels, the slowest boards the hunt found, and the boards that were
-// left out of the sign levels for being slow).
+// sudoku collections, and four sets of our own editor boards (bench/data: the
+// sign levels, those with one solution, the slowest boards the hunt found,
+// and the boards that were left out of the sign levels for being slow).
 //
 //   engine_bench [--puzzles=N] [Google Benchmark flags]
 //
@@ -43,6 +43,7 @@ const Collection kCollections[] = {
     {"serg_multi_solution", "puzzles7_serg_benchmark.txt", 2000, false},
     {"exchange_diabolical", "sudoku_exchange_diabolical.txt", 10000, false},
     {"sign_levels", "sign_levels.txt", 0, true},
+    {"unique_sign_levels", "unique_sign_levels.txt", 0, true},
     {"slow_boards", "slow_boards.txt", 0, true},
     {"open_boards", "open_boards.txt", 0, true},
 };
