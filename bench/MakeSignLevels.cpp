@@ -12,7 +12,7 @@
 // The committed set was made with the defaults (200 levels, seed 2024); the
 // benchmarks and the tests read that file. With --unique it writes levels of
 // 20 to 60 signs that have exactly one solution instead (the set
-// unique_sign_levels.txt, made with --unique --count 100 --seed 2026).
+// unique_sign_levels.txt, made with --unique --count 88 --seed 2026).
 // Linux only (fork).
 #include <algorithm>
 #include <cstdio>
