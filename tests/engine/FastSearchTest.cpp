@@ -281,9 +281,11 @@ TEST(SearchBoardRules, OnlyUsualValuesAreSearched) {
     engine.squares[80].number = 10;
     EXPECT_FALSE(FitsSearchBoard(engine.squares));
     engine.squares[80].number = 9;
-    engine.squares[3].possible[8] = 2;
-    EXPECT_FALSE(FitsSearchBoard(engine.squares));
-    engine.squares[3].possible[8] = 1;
+    for (int d = 0; d < kDigitCount; ++d) { // any flag of the nine
+        engine.squares[3].possible[d] = static_cast<unsigned char>(2 + 125 * (d % 2));
+        EXPECT_FALSE(FitsSearchBoard(engine.squares)) << d;
+        engine.squares[3].possible[d] = 1;
+    }
     engine.squares[40].fixed = 7;
     EXPECT_FALSE(FitsSearchBoard(engine.squares));
 
