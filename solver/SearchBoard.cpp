@@ -23,7 +23,8 @@ FlagTables MakeFlagTables() {
 
 const FlagTables kFlags = MakeFlagTables();
 
-// The first eight flags of a square as one word, a byte each.
+// The first eight flags of a square as one word, a byte each, the first flag
+// lowest (every machine the game builds for is little-endian).
 uint64_t LowFlags(const Square& square) {
     uint64_t low = 0;
     std::memcpy(&low, square.possible, sizeof(low));
