@@ -5,6 +5,8 @@
 // as they shrink, so no unit is ever scanned.
 #include "solver/FreeOrderRules.h"
 
+#include <cstring>
+
 namespace {
 
 // Takes square `k` of unit `unit` out of the places of digit `d` (0 to 8).
@@ -65,22 +67,30 @@ bool FreeOrderRules::Drop(SearchBoard& board, FreeWork& work, int index, unsigne
     return true;
 }
 
+// All at once: each empty square loses the digits numbered in its units, and
+// the places are read afresh from the candidates left.
 bool FreeOrderRules::StrikeNumbers(SearchBoard& board) const {
-    FreeWork scratch; // what the strikes leave to do is read afresh by WholeBoard
     for (int i = 0; i < kSquareCount; ++i) {
-        const int digit = board.numbers[i];
-        if (digit == 0) {
+        if (board.numbers[i] == 0) {
+            const uint8_t(&units)[3] = kUnits.units[i];
+            const unsigned seen = board.unitDigits[units[0]] | board.unitDigits[units[1]] |
+                                  board.unitDigits[units[2]];
+            board.candidates[i] = static_cast<uint16_t>(board.candidates[i] & ~seen);
+            if (board.candidates[i] == 0) {
+                return false;
+            }
+        }
+    }
+    std::memset(board.places, 0, sizeof(board.places));
+    for (int i = 0; i < kSquareCount; ++i) {
+        if (board.numbers[i] != 0) {
             continue;
         }
-        const uint16_t bit = DigitBit(digit);
-        for (uint8_t unit : kUnits.units[i]) {
-            for (unsigned peers = board.places[unit][digit - 1]; peers != 0; peers &= peers - 1) {
-                const int peer = kUnits.squares[unit][LowestBit(peers)];
-                if ((board.candidates[peer] & bit) != 0 && !Drop(board, scratch, peer, bit)) {
-                    return false;
-                }
-                scratch.singleCount = 0;
-                scratch.uniqueCount = 0;
+        for (int kind = 0; kind < 3; ++kind) {
+            uint16_t(&places)[kDigitCount] = board.places[kUnits.units[i][kind]];
+            const auto bit = static_cast<uint16_t>(1u << kUnits.places[i][kind]);
+            for (unsigned digits = board.candidates[i]; digits != 0; digits &= digits - 1) {
+                places[LowestBit(digits)] |= bit;
             }
         }
     }

@@ -50,8 +50,8 @@ public:
 
     // Strikes every number on the board from the candidates of its empty
     // peers, as a board read from the squares needs before the rules run on
-    // it; false when that leaves a square without candidate or a digit
-    // without place.
+    // it; false when that leaves a square without candidate. A digit left
+    // without place is found by the rules.
     bool StrikeNumbers(SearchBoard& board) const;
 
     // Places a digit on an empty square and strikes it from the peers. False
