@@ -67,6 +67,28 @@ bool FreeOrderRules::Drop(SearchBoard& board, FreeWork& work, int index, unsigne
     return true;
 }
 
+inline bool FreeOrderRules::DropOne(SearchBoard& board, FreeWork& work, int index, int d) const {
+    const auto left = static_cast<uint16_t>(board.candidates[index] & ~(1u << d));
+    board.candidates[index] = left;
+    const uint8_t(&units)[3] = kUnits.units[index];
+    const uint8_t(&places)[3] = kUnits.places[index];
+    if (!LeavePlace(board, work, units[0], places[0], d) ||
+        !LeavePlace(board, work, units[1], places[1], d) ||
+        !LeavePlace(board, work, units[2], places[2], d)) {
+        return false;
+    }
+    if ((left & (left - 1)) == 0) {
+        if (left == 0) {
+            return false;
+        }
+        work.singles[work.singleCount++] = static_cast<uint8_t>(index);
+    }
+    if (narrowing != nullptr) {
+        work.signSquares.Add(narrowing->readers[index]);
+    }
+    return true;
+}
+
 // All at once: each empty square loses the digits numbered in its units, and
 // the places are read afresh from the candidates left.
 bool FreeOrderRules::StrikeNumbers(SearchBoard& board) const {
@@ -138,7 +160,7 @@ bool FreeOrderRules::Place(SearchBoard& board, FreeWork& work, int index, int di
         const int unit = kUnits.units[index][kind];
         for (unsigned peers = board.places[unit][digit - 1]; peers != 0; peers &= peers - 1) {
             const int peer = kUnits.squares[unit][LowestBit(peers)];
-            if ((board.candidates[peer] & bit) != 0 && !Drop(board, work, peer, bit)) {
+            if ((board.candidates[peer] & bit) != 0 && !DropOne(board, work, peer, digit - 1)) {
                 return false;
             }
         }

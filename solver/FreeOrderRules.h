@@ -66,6 +66,8 @@ public:
 
 private:
     bool Drop(SearchBoard& board, FreeWork& work, int index, unsigned lost) const;
+    // Drop of the one digit `d` (0 to 8), the placements' case, kept inline.
+    bool DropOne(SearchBoard& board, FreeWork& work, int index, int d) const;
 
     const SignList* narrowing;
     const SignList& checked;
