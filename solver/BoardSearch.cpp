@@ -23,16 +23,33 @@ constexpr long kProbeAfter = 32;
 constexpr long kFirstProbeWithSigns = 2048;
 constexpr long kFirstProbeWithoutSigns = 20000;
 
+bool HasSignBits(const EdgeMask* edgeMasks) {
+    EdgeMask any = 0;
+    for (int i = 0; i < kSquareCount; ++i) {
+        any = static_cast<EdgeMask>(any | edgeMasks[i]);
+    }
+    return any != 0;
+}
+
+const SignList& NoSigns() {
+    static const SignList empty{};
+    return empty;
+}
+
 } // namespace
 
 BoardSearch::BoardSearch(const EdgeMask* edgeMasks, bool levelHasEdges)
     // The sign lists are filled by the functions that read them, and the top
     // candidates by the top level: neither is cleared first.
-    : checked(edgeMasks), circle(!ReadCheckedSigns(checked, checkedSigns)),
+    : anySign(HasSignBits(edgeMasks)), ruleSigns(anySign ? ruleSignList : NoSigns()),
+      checked(edgeMasks), checkedSigns(anySign ? checkedSignList : NoSigns()),
+      circle(anySign && !ReadCheckedSigns(checked, checkedSignList)),
       passes(ruleSigns, levelHasEdges),
       freeRules(levelHasEdges ? &ruleSigns : nullptr, checkedSigns), useSignRule(levelHasEdges),
-      mirrored(SignsAreMirrored(edgeMasks)) {
-    ReadRuleSigns(edgeMasks, ruleSigns);
+      mirrored(!anySign || SignsAreMirrored(edgeMasks)) {
+    if (anySign) {
+        ReadRuleSigns(edgeMasks, ruleSignList);
+    }
 }
 
 void BoardSearch::Search(SearchBoard& board, unsigned char depth, int limit,

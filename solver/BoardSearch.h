@@ -48,10 +48,15 @@ private:
     bool RestIsEmpty(const SearchBoard& board, int chosen, unsigned tried);
     void Store(const SearchBoard& board, Order order);
 
-    SignList ruleSigns;
+    // A level without any sign bit reads none: both lists are then one shared
+    // empty list, and the two below stay unread.
+    bool anySign;
+    SignList ruleSignList;
+    SignList checkedSignList;
+    const SignList& ruleSigns;
     CheckedSigns checked;
-    SignList checkedSigns; // with the bounds of the chains of signs
-    bool circle;           // the checked signs go round in a circle
+    const SignList& checkedSigns; // with the bounds of the chains of signs
+    bool circle;                  // the checked signs go round in a circle
     RulePasses passes;
     FreeOrderRules freeRules;
     std::unique_ptr<SatProbe> probe; // made when the search first asks
