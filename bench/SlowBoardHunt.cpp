@@ -2,7 +2,11 @@
 // givens, any signs between neighbours of a block (both halves set, as the
 // editor sets them). It keeps a pool of the slowest boards found, mutates one
 // of them (a sign added, removed or turned round; a given added or removed),
-// and keeps the mutant when it is slower than the fastest of the pool.
+// and keeps the mutant when it is slower than the fastest of the pool. Fresh
+// boards come in four kinds: few givens and many signs of one grid, long
+// monotone chains of signs, two or three near-solutions that the givens and
+// signs do not tell apart, and a grid's signs with one given that
+// contradicts them.
 //
 //   slow_board_hunt [--seconds N] [--cap-ms M] [--seed S] [--pool K]
 //                   [--from FILE] [--out FILE]
@@ -46,27 +50,142 @@ struct Scored {
     double ms;
 };
 
-// ---- Random editor boards.
+// ---- Random editor boards, of four kinds.
+
+// Each sign of `grid` on about `percent` of the pairs.
+void AddGridSigns(CNerekuEngine& engine, const std::string& grid, int percent, BoardRng& rng) {
+    for (const auto& pair : BlockPairs()) {
+        if (Below(rng, 100) < percent) {
+            SetSign(engine, pair, GridSign(grid, pair));
+        }
+    }
+}
 
 // Few givens and many signs of one random grid: most such boards have one or
 // a few solutions, and the search on them is slow when the signs do the
 // work the givens do not.
-std::string RandomBoard(BoardRng& rng) {
-    const std::string grid = RandomGrid(rng);
-    auto engine = std::make_unique<CNerekuEngine>();
-    std::string puzzle(kSquareCount, '.');
+void GridBoard(CNerekuEngine& engine, const std::string& grid, BoardRng& rng) {
     const int givens = Below(rng, 7);
     for (int n = 0; n < givens; ++n) {
         const int i = Below(rng, kSquareCount);
-        puzzle[i] = grid[i];
+        engine.squares[i].fixed = 1;
+        SetSquareToDigit(engine.squares[i], static_cast<unsigned char>(grid[i] - '0'));
     }
-    LoadBoardLine(*engine, puzzle);
-    const int percent = 30 + Below(rng, 50);
-    for (const auto& pair : BlockPairs()) {
-        if (Below(rng, 100) < percent) {
-            SetSign(*engine, pair, GridSign(grid, pair));
+    AddGridSigns(engine, grid, 30 + Below(rng, 50), rng);
+}
+
+// Long monotone chains: in some blocks every sign along a snake through the
+// block points one way, which fixes the block's order up to its turns; no
+// grid need fit them all, so many of these boards have no solution.
+void ChainBoard(CNerekuEngine& engine, const std::string& grid, BoardRng& rng) {
+    for (int block = 0; block < 9; ++block) {
+        if (Below(rng, 100) < 35) {
+            continue;
+        }
+        const bool byRows = rng() % 2 != 0;
+        const int way = rng() % 2 != 0 ? 1 : -1;
+        int previous = -1;
+        for (int k = 0; k < 9; ++k) {
+            const int line = k / 3;
+            const int along = line % 2 == 0 ? k % 3 : 2 - k % 3;
+            const int row = 3 * (block / 3) + (byRows ? line : along);
+            const int column = 3 * (block % 3) + (byRows ? along : line);
+            const int square = SquareIndex(row, column);
+            if (previous >= 0) {
+                const bool forward = previous < square;
+                SetSign(engine,
+                        forward ? std::make_pair(previous, square)
+                                : std::make_pair(square, previous),
+                        forward ? way : -way);
+            }
+            previous = square;
         }
     }
+    AddGridSigns(engine, grid, Below(rng, 20), rng);
+}
+
+// Two or three near-solutions: a grid and the grids made from it by swapping
+// two rows of a band or two columns of a stack, with givens and signs only
+// where all of them agree, so that the search must tell them apart deep down.
+void NearSolutionsBoard(CNerekuEngine& engine, const std::string& grid, BoardRng& rng) {
+    std::vector<std::string> grids = {grid};
+    const int others = 1 + Below(rng, 2);
+    for (int n = 0; n < others; ++n) {
+        std::string other = grids.back();
+        const int band = Below(rng, 3);
+        const int a = 3 * band + Below(rng, 3);
+        const int b = 3 * band + (a % 3 + 1 + Below(rng, 2)) % 3;
+        const bool rows = rng() % 2 != 0;
+        for (int k = 0; k < 9; ++k) {
+            const int first = rows ? SquareIndex(a, k) : SquareIndex(k, a);
+            const int second = rows ? SquareIndex(b, k) : SquareIndex(k, b);
+            std::swap(other[first], other[second]);
+        }
+        grids.push_back(other);
+    }
+    auto agree = [&](int square) {
+        for (const std::string& other : grids) {
+            if (other[square] != grid[square]) {
+                return false;
+            }
+        }
+        return true;
+    };
+    for (int n = Below(rng, 8); n > 0; --n) {
+        const int i = Below(rng, kSquareCount);
+        if (agree(i)) {
+            engine.squares[i].fixed = 1;
+            SetSquareToDigit(engine.squares[i], static_cast<unsigned char>(grid[i] - '0'));
+        }
+    }
+    const int percent = 40 + Below(rng, 50);
+    for (const auto& pair : BlockPairs()) {
+        bool same = true;
+        for (const std::string& other : grids) {
+            same = same && GridSign(other, pair) == GridSign(grid, pair);
+        }
+        if (same && Below(rng, 100) < percent) {
+            SetSign(engine, pair, GridSign(grid, pair));
+        }
+    }
+}
+
+// Signs of a grid with one given that contradicts them, not at once but deep
+// in the tree: a digit the grid puts elsewhere in the given's row.
+void ContradictedBoard(CNerekuEngine& engine, const std::string& grid, BoardRng& rng) {
+    AddGridSigns(engine, grid, 30 + Below(rng, 50), rng);
+    const int i = Below(rng, kSquareCount);
+    const int other = SquareIndex(RowOf(i), (ColumnOf(i) + 1 + Below(rng, 8)) % 9);
+    engine.squares[i].fixed = 1;
+    SetSquareToDigit(engine.squares[i], static_cast<unsigned char>(grid[other] - '0'));
+    for (int n = Below(rng, 3); n > 0; --n) {
+        const int j = Below(rng, kSquareCount);
+        if (j != i) {
+            engine.squares[j].fixed = 1;
+            SetSquareToDigit(engine.squares[j], static_cast<unsigned char>(grid[j] - '0'));
+        }
+    }
+}
+
+std::string RandomBoard(BoardRng& rng) {
+    const std::string grid = RandomGrid(rng);
+    auto engine = std::make_unique<CNerekuEngine>();
+    engine->ResetGrid();
+    switch (rng() % 4) {
+    case 0:
+        GridBoard(*engine, grid, rng);
+        break;
+    case 1:
+        ChainBoard(*engine, grid, rng);
+        break;
+    case 2:
+        NearSolutionsBoard(*engine, grid, rng);
+        break;
+    default:
+        ContradictedBoard(*engine, grid, rng);
+        break;
+    }
+    engine->UpdateLevelHasEdges();
     return BoardLine(*engine);
 }
 

@@ -23,16 +23,33 @@ constexpr long kProbeAfter = 32;
 constexpr long kFirstProbeWithSigns = 2048;
 constexpr long kFirstProbeWithoutSigns = 20000;
 
+bool HasSignBits(const EdgeMask* edgeMasks) {
+    EdgeMask any = 0;
+    for (int i = 0; i < kSquareCount; ++i) {
+        any = static_cast<EdgeMask>(any | edgeMasks[i]);
+    }
+    return any != 0;
+}
+
+const SignList& NoSigns() {
+    static const SignList empty{};
+    return empty;
+}
+
 } // namespace
 
 BoardSearch::BoardSearch(const EdgeMask* edgeMasks, bool levelHasEdges)
     // The sign lists are filled by the functions that read them, and the top
     // candidates by the top level: neither is cleared first.
-    : checked(edgeMasks), circle(!ReadCheckedSigns(checked, checkedSigns)),
+    : anySign(HasSignBits(edgeMasks)), ruleSigns(anySign ? ruleSignList : NoSigns()),
+      checked(edgeMasks), checkedSigns(anySign ? checkedSignList : NoSigns()),
+      circle(anySign && !ReadCheckedSigns(checked, checkedSignList)),
       passes(ruleSigns, levelHasEdges),
       freeRules(levelHasEdges ? &ruleSigns : nullptr, checkedSigns), useSignRule(levelHasEdges),
-      mirrored(SignsAreMirrored(edgeMasks)) {
-    ReadRuleSigns(edgeMasks, ruleSigns);
+      mirrored(!anySign || SignsAreMirrored(edgeMasks)) {
+    if (anySign) {
+        ReadRuleSigns(edgeMasks, ruleSignList);
+    }
 }
 
 void BoardSearch::Search(SearchBoard& board, unsigned char depth, int limit,
@@ -40,13 +57,44 @@ void BoardSearch::Search(SearchBoard& board, unsigned char depth, int limit,
     maxSolutions = limit;
     fixed = givens;
     solutions = &found;
-    work = passes.WholeBoard(board);
     topBoard = &board;
     probe.reset(); // a probe holds the top board of its own search
     hopeless = false;
     firstProbe = checked.count > 0 ? kFirstProbeWithSigns : kFirstProbeWithoutSigns;
     atTop = true;
     Step(board, nullptr, depth);
+}
+
+// Without signs the member rules read no numbered square's candidates, so the
+// free order's argument holds for the empty squares whatever flags the
+// numbered ones carry; it needs only a board on which the free order meets no
+// dead end (FreeOrderRules.h): its end is then the one board below the start
+// that no rule changes, which the member order ends at too. The flags of the
+// numbered squares are what the member order's crossing off leaves of them:
+// their own, less the digits numbered in their units.
+bool BoardSearch::PropagateTopFreely(SearchBoard& board) const {
+    if (useSignRule || board.repeated || board.stranded) {
+        return false;
+    }
+    SearchBoard trial = board;
+    if (!freeRules.StrikeNumbers(trial)) {
+        return false;
+    }
+    FreeWork freeWork = freeRules.WholeBoard(trial);
+    if (!freeRules.Propagate(trial, freeWork)) {
+        return false;
+    }
+    for (int i = 0; i < kSquareCount; ++i) {
+        if (board.numbers[i] != 0) {
+            const uint8_t(&units)[3] = kUnits.units[i];
+            const unsigned numbered = (trial.unitDigits[units[0]] | trial.unitDigits[units[1]] |
+                                       trial.unitDigits[units[2]]) &
+                                      ~unsigned{DigitBit(board.numbers[i])};
+            trial.candidates[i] = static_cast<uint16_t>(board.candidates[i] & ~numbered);
+        }
+    }
+    board = trial;
+    return true;
 }
 
 // The free order needs numbered squares whose candidate is their number
@@ -113,8 +161,19 @@ bool BoardSearch::RestIsEmpty(const SearchBoard& board, int chosen, unsigned tri
 void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char depth) {
     ++nodes;
     const Order order = freeWork == nullptr ? Order::Members : Order::Free;
+    // What the top level's free order leaves is a possible board, as the
+    // free order's always is, though stored as the member order's.
+    bool possible = false;
     if (order == Order::Members) {
-        passes.Propagate(board, work);
+        if (atTop) {
+            possible = PropagateTopFreely(board);
+            if (!possible) {
+                work = passes.WholeBoard(board);
+            }
+        }
+        if (!possible) {
+            passes.Propagate(board, work);
+        }
     } else if (!freeRules.Propagate(board, *freeWork)) {
         return;
     }
@@ -127,7 +186,7 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
         Store(board, order);
         return;
     }
-    if (!MayBranch(board, order, depth)) {
+    if (!MayBranch(board, possible ? Order::Free : order, depth)) {
         return;
     }
     int chosen = 0;

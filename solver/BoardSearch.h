@@ -34,6 +34,10 @@ private:
     // One node: `freeWork` is what the branch placement left for the
     // free-order rules, nullptr for the member order.
     void Step(SearchBoard& board, FreeWork* freeWork, unsigned char depth);
+    // The top level's propagation in the free order, where that provably
+    // leaves the member order's board: false, with the board untouched, where
+    // it does not.
+    bool PropagateTopFreely(SearchBoard& board) const;
     // Decides, once the top level has propagated, how the boards below it
     // propagate.
     void ChooseOrderBelow(const SearchBoard& board);
@@ -44,10 +48,15 @@ private:
     bool RestIsEmpty(const SearchBoard& board, int chosen, unsigned tried);
     void Store(const SearchBoard& board, Order order);
 
-    SignList ruleSigns;
+    // A level without any sign bit reads none: both lists are then one shared
+    // empty list, and the two below stay unread.
+    bool anySign;
+    SignList ruleSignList;
+    SignList checkedSignList;
+    const SignList& ruleSigns;
     CheckedSigns checked;
-    SignList checkedSigns; // with the bounds of the chains of signs
-    bool circle;           // the checked signs go round in a circle
+    const SignList& checkedSigns; // with the bounds of the chains of signs
+    bool circle;                  // the checked signs go round in a circle
     RulePasses passes;
     FreeOrderRules freeRules;
     std::unique_ptr<SatProbe> probe; // made when the search first asks

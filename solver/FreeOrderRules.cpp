@@ -5,6 +5,8 @@
 // as they shrink, so no unit is ever scanned.
 #include "solver/FreeOrderRules.h"
 
+#include <cstring>
+
 namespace {
 
 // Takes square `k` of unit `unit` out of the places of digit `d` (0 to 8).
@@ -65,6 +67,58 @@ bool FreeOrderRules::Drop(SearchBoard& board, FreeWork& work, int index, unsigne
     return true;
 }
 
+inline bool FreeOrderRules::DropOne(SearchBoard& board, FreeWork& work, int index, int d) const {
+    const auto left = static_cast<uint16_t>(board.candidates[index] & ~(1u << d));
+    board.candidates[index] = left;
+    const uint8_t(&units)[3] = kUnits.units[index];
+    const uint8_t(&places)[3] = kUnits.places[index];
+    if (!LeavePlace(board, work, units[0], places[0], d) ||
+        !LeavePlace(board, work, units[1], places[1], d) ||
+        !LeavePlace(board, work, units[2], places[2], d)) {
+        return false;
+    }
+    if ((left & (left - 1)) == 0) {
+        if (left == 0) {
+            return false;
+        }
+        work.singles[work.singleCount++] = static_cast<uint8_t>(index);
+    }
+    if (narrowing != nullptr) {
+        work.signSquares.Add(narrowing->readers[index]);
+    }
+    return true;
+}
+
+// All at once: each empty square loses the digits numbered in its units, and
+// the places are read afresh from the candidates left.
+bool FreeOrderRules::StrikeNumbers(SearchBoard& board) const {
+    for (int i = 0; i < kSquareCount; ++i) {
+        if (board.numbers[i] == 0) {
+            const uint8_t(&units)[3] = kUnits.units[i];
+            const unsigned seen = board.unitDigits[units[0]] | board.unitDigits[units[1]] |
+                                  board.unitDigits[units[2]];
+            board.candidates[i] = static_cast<uint16_t>(board.candidates[i] & ~seen);
+            if (board.candidates[i] == 0) {
+                return false;
+            }
+        }
+    }
+    std::memset(board.places, 0, sizeof(board.places));
+    for (int i = 0; i < kSquareCount; ++i) {
+        if (board.numbers[i] != 0) {
+            continue;
+        }
+        for (int kind = 0; kind < 3; ++kind) {
+            uint16_t(&places)[kDigitCount] = board.places[kUnits.units[i][kind]];
+            const auto bit = static_cast<uint16_t>(1u << kUnits.places[i][kind]);
+            for (unsigned digits = board.candidates[i]; digits != 0; digits &= digits - 1) {
+                places[LowestBit(digits)] |= bit;
+            }
+        }
+    }
+    return true;
+}
+
 bool FreeOrderRules::Place(SearchBoard& board, FreeWork& work, int index, int digit) const {
     const uint16_t bit = DigitBit(digit);
     const unsigned others = board.candidates[index] & ~unsigned{bit};
@@ -106,7 +160,7 @@ bool FreeOrderRules::Place(SearchBoard& board, FreeWork& work, int index, int di
         const int unit = kUnits.units[index][kind];
         for (unsigned peers = board.places[unit][digit - 1]; peers != 0; peers &= peers - 1) {
             const int peer = kUnits.squares[unit][LowestBit(peers)];
-            if ((board.candidates[peer] & bit) != 0 && !Drop(board, work, peer, bit)) {
+            if ((board.candidates[peer] & bit) != 0 && !DropOne(board, work, peer, digit - 1)) {
                 return false;
             }
         }

@@ -44,8 +44,15 @@ public:
     FreeOrderRules(const SignList* narrowingSigns, const SignList& checkedSigns)
         : narrowing(narrowingSigns), checked(checkedSigns) {}
 
-    // A worklist that has every rule look at the whole board.
+    // A worklist that has every rule look at the whole board. The numbers
+    // on it must have been struck from their peers already (StrikeNumbers).
     FreeWork WholeBoard(const SearchBoard& board) const;
+
+    // Strikes every number on the board from the candidates of its empty
+    // peers, as a board read from the squares needs before the rules run on
+    // it; false when that leaves a square without candidate. A digit left
+    // without place is found by the rules.
+    bool StrikeNumbers(SearchBoard& board) const;
 
     // Places a digit on an empty square and strikes it from the peers. False
     // when that breaks a unit or a sign: the board has no solution then.
@@ -59,6 +66,8 @@ public:
 
 private:
     bool Drop(SearchBoard& board, FreeWork& work, int index, unsigned lost) const;
+    // Drop of the one digit `d` (0 to 8), the placements' case, kept inline.
+    bool DropOne(SearchBoard& board, FreeWork& work, int index, int d) const;
 
     const SignList* narrowing;
     const SignList& checked;

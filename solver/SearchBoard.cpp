@@ -23,21 +23,33 @@ FlagTables MakeFlagTables() {
 
 const FlagTables kFlags = MakeFlagTables();
 
+// The first eight flags of a square as one word, a byte each, the first flag
+// lowest (every machine the game builds for is little-endian).
+uint64_t LowFlags(const Square& square) {
+    uint64_t low = 0;
+    std::memcpy(&low, square.possible, sizeof(low));
+    return low;
+}
+
+// The candidate set of flags that are 0 or 1: the multiplication moves flag
+// byte d to bit 56 + d, and no two of its partial products meet (8i - 7j is
+// the same for two pairs only when they are the same pair), so nothing
+// carries into the top byte.
+unsigned FlagSet(const Square& square) {
+    return static_cast<unsigned>((LowFlags(square) * 0x0102040810204080ull) >> 56) |
+           unsigned{square.possible[8]} << 8;
+}
+
 } // namespace
 
 bool FitsSearchBoard(const Square* squares) {
+    bool fits = true;
     for (int i = 0; i < kSquareCount; ++i) {
         const Square& square = squares[i];
-        if (square.number > kDigitCount || square.fixed > 1) {
-            return false;
-        }
-        for (unsigned char flag : square.possible) {
-            if (flag > 1) {
-                return false;
-            }
-        }
+        fits = fits && square.number <= kDigitCount && square.fixed <= 1 &&
+               square.possible[8] <= 1 && (LowFlags(square) & 0xFEFEFEFEFEFEFEFEull) == 0;
     }
-    return true;
+    return fits;
 }
 
 // Every empty square of a unit offers every digit, less the candidates that
@@ -46,10 +58,7 @@ void LoadSearchBoard(const Square* squares, SearchBoard& board) {
     board = SearchBoard{};
     unsigned emptyPlaces[kUnitCount] = {};
     for (int i = 0; i < kSquareCount; ++i) {
-        unsigned set = 0;
-        for (int d = 0; d < kDigitCount; ++d) {
-            set |= squares[i].possible[d] != 0 ? 1u << d : 0u;
-        }
+        const unsigned set = FlagSet(squares[i]);
         const int number = squares[i].number;
         board.candidates[i] = static_cast<uint16_t>(set);
         board.numbers[i] = static_cast<uint8_t>(number);

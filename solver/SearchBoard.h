@@ -30,6 +30,7 @@ struct SearchBoard {
 // numbers 0 to 9, givens and candidate flags 0 or 1.
 bool FitsSearchBoard(const Square* squares);
 
+// For squares that FitsSearchBoard accepts.
 void LoadSearchBoard(const Square* squares, SearchBoard& board);
 // Writes the numbers and candidate flags back; `fixed` is left as it is.
 void StoreSearchBoard(const SearchBoard& board, Square* squares);
