@@ -1,8 +1,9 @@
-// CNerekuGame: the game's flow, between the engine and the ui. It owns
+// CNerekuGame: the game's flow, between the engine and the window. It owns
 // the mode, whether the board has unsaved changes, the current level's name
 // and the folder of the levels and saved games, and it carries out what the
 // player does: the eight commands, a level chosen in the list, the clicks on
-// the grid, and closing. It decides every question that is asked and what
+// the grid, the keys (with the keyboard cursor, the board's undo history and
+// the hint), and closing. It decides every question that is asked and what
 // each answer does; the window (GameWindow) only shows and asks.
 //
 // The application class CNerekuSudoku derives from it, so these operations
@@ -175,7 +176,7 @@ private:
     void ShowSolution(int row);
     GridHit HitTest(short x, short y) { return HitTestGrid(ui.GridOnScreen(), x, y); }
 
-    GameWindow& ui;
+    GameWindow& ui; // the window the game runs in
     BoardHistory history;
     int cursorSquare = 40; // the centre, until a square is clicked
     bool cursorShown = false;
