@@ -119,6 +119,14 @@ std::unique_ptr<StarterLevel> GameSession::AddStarterLevel(const std::wstring& l
     return starter;
 }
 
+std::unique_ptr<StarterLevel> GameSession::PlayStarterLevel(const std::wstring& level) {
+    std::unique_ptr<StarterLevel> starter = AddStarterLevel(level);
+    if (!starter->read || !Start() || !ChooseLevel(level)) {
+        return nullptr;
+    }
+    return starter;
+}
+
 std::vector<unsigned char> GameSession::ReadBytes(const std::wstring& path) {
     std::ifstream in(fs::path(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

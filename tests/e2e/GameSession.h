@@ -48,6 +48,9 @@ public:
     void WriteLevel(const std::wstring& level, CNerekuEngine& board) const;
     // Copies the starter level of this name into the "Levels" folder.
     std::unique_ptr<StarterLevel> AddStarterLevel(const std::wstring& level) const;
+    // Adds the starter level, starts the game and chooses the level; null
+    // when any of it fails.
+    std::unique_ptr<StarterLevel> PlayStarterLevel(const std::wstring& level);
     static std::vector<unsigned char> ReadBytes(const std::wstring& path);
     // A path of the build as this program names it (a Unix path when the
     // tests run under Wine).

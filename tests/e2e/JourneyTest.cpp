@@ -341,11 +341,8 @@ TEST(Journey, KeyboardPlayUndoAndRedo) {
 // square holds in the level's solution, and the cursor goes there.
 TEST(Journey, HintOnAStarterLevel) {
     GameSession game(L"hint journey");
-    const std::wstring name = L"16 Medium - High Tide";
-    const std::unique_ptr<StarterLevel> level = game.AddStarterLevel(name);
-    ASSERT_TRUE(level->read);
-    ASSERT_TRUE(game.Start());
-    ASSERT_TRUE(game.ChooseLevel(name));
+    const std::unique_ptr<StarterLevel> level = game.PlayStarterLevel(L"16 Medium - High Tide");
+    ASSERT_TRUE(level);
     const std::string before = game.Digits();
     game.Key('H');
     const HWND box = game.WaitForDialog(L"Nereku Sudoku");
