@@ -63,6 +63,7 @@ public:
         long mouseUps = 0;             // mouse button releases handled
         long commands = 0;             // button commands and level choices handled
         long keys = 0;                 // the game's keys handled
+        long waitCursors = 0;          // busy work that showed the wait cursor
     };
 
 protected:

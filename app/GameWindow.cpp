@@ -100,6 +100,7 @@ void CNerekuSudoku::RunBusy(const std::function<void()>& work) {
     }
     if (done.wait_for(kBusyAfter) != std::future_status::ready) {
         SetWaitCursor();
+        ++counters.waitCursors;
         done.wait();
         SetNormalCursor();
     }

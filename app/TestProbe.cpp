@@ -56,6 +56,8 @@ LRESULT CNerekuSudoku::OnProbe(WPARAM what) {
         return counters.keys;
     case ProbeCursor:
         return CursorSquare();
+    case ProbeWaitCursors:
+        return counters.waitCursors;
     case ProbeCommands:
         return counters.commands;
     default:

@@ -27,8 +27,9 @@ enum TestProbeQuery : unsigned {
     // Sends the window one erase request, during whose painting three more
     // arrive; answers how many paintings that caused.
     ProbeNestedEraseRequests = 12,
-    ProbeKeys = 13,   // the game's keys that the window has begun to handle
-    ProbeCursor = 14, // the keyboard cursor's square, -1 while hidden
+    ProbeKeys = 13,        // the game's keys that the window has begun to handle
+    ProbeCursor = 14,      // the keyboard cursor's square, -1 while hidden
+    ProbeWaitCursors = 15, // busy work that showed the wait cursor, so far
     // ProbeSquare + i (0 to 80): square i as fixed << 24 | number << 16 |
     // the candidate flags as bits 0 to 8.
     ProbeSquare = 0x100,

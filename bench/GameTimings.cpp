@@ -65,14 +65,18 @@ std::string Narrow(const std::wstring& text) {
 }
 
 // Solves the board in play and waits for the report: its time and text.
+// The time to Solve's report, and whether the search took long enough for
+// the window to show the wait cursor (the window counts each time it does).
 std::pair<double, std::wstring> TimeSolve(GameSession& game) {
+    const LRESULT waitCursors = game.Probe(ProbeWaitCursors);
     const auto start = Clock::now();
     game.ClickButton(BarSolve);
     const HWND report = game.WaitForDialog(nullptr, 120);
     const double ms = Milliseconds(start);
+    const bool waitCursor = game.Probe(ProbeWaitCursors) > waitCursors;
     std::wstring text = report ? WindowText(report) + L": " + ReadDialog(report).texts.at(0) : L"";
     const size_t cut = text.find(L'\n');
-    text = text.substr(0, cut);
+    text = text.substr(0, cut) + (waitCursor ? L"; the wait cursor showed" : L"");
     if (report) {
         game.Answer(report, L"Ok");
     }
