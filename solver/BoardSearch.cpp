@@ -203,12 +203,22 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
         }
         base = &normalized;
     }
-    const long start = nodes;
+    // A question is worth asking where the branches have looked at many
+    // boards without storing anything: after each solution stored below the
+    // node the count starts again, since the rest of a part of the tree that
+    // holds solutions mostly holds more, and the answer would not cut.
+    long start = nodes;
     long probeAfter = kProbeAfter;
+    int stored = solutions->GetRowCount();
     unsigned tried = 0;
     for (unsigned digits = board.candidates[chosen]; digits != 0; digits &= digits - 1) {
         if (hopeless) {
             break;
+        }
+        if (solutions->GetRowCount() != stored) {
+            stored = solutions->GetRowCount();
+            start = nodes;
+            probeAfter = kProbeAfter;
         }
         if (nodes - start >= probeAfter && nodes >= firstProbe) {
             if (RestIsEmpty(*base, chosen, tried)) {

@@ -4,6 +4,8 @@
 // order variables, "the digit exceeds k" for k = 1 to 8, tied to its digit
 // variables; a sign then is eight binary clauses between the order variables
 // of its two squares, which carry bounds along chains of signs at once.
+// The solver decides digit variables only, each true: "square i holds d",
+// as the search does; the order variables follow from them.
 #include "solver/SatProbe.h"
 
 #include "Units.h"
@@ -56,7 +58,8 @@ const SharedBinaries& SudokuBinaries() {
 
 SatProbe::SatProbe(const CheckedSigns& checked, const SignList& bounds, bool signCircle,
                    const SearchBoard& start)
-    : solver(kSquareCount * kDigitCount + 8 * SignedSquares(checked), &SudokuBinaries()),
+    : solver(kSquareCount * kDigitCount + 8 * SignedSquares(checked), &SudokuBinaries(),
+             kSquareCount * kDigitCount),
       circle(signCircle) {
     SatLit lits[kDigitCount];
     for (int i = 0; i < kSquareCount; ++i) {

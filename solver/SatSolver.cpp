@@ -51,15 +51,15 @@ SharedBinaries::SharedBinaries(int variables, const std::vector<SatLit>& pairs)
     }
 }
 
-SatSolver::SatSolver(int variables, const SharedBinaries* sharedBinaries)
-    : vars(variables), shared(sharedBinaries),
+SatSolver::SatSolver(int variables, const SharedBinaries* sharedBinaries, int chosenVars)
+    : vars(variables), chosen(chosenVars), shared(sharedBinaries),
       sharedEnd(sharedBinaries ? static_cast<SatLit>(sharedBinaries->begin.size()) - 1 : 0),
       values(2 * static_cast<size_t>(variables), 0), levels(variables, 0),
       reasons(variables, kNoReason), phases(variables, 0),
       implied(2 * static_cast<size_t>(variables)), watches(2 * static_cast<size_t>(variables)),
       activity(variables, 0.0), heapIndex(variables, -1), seen(variables, 0),
       levelStamps(static_cast<size_t>(variables) + 1, 0), model(variables, 0) {
-    for (int var = 0; var < vars; ++var) {
+    for (int var = 0; var < (chosen > 0 ? chosen : vars); ++var) {
         HeapInsert(var);
     }
 }
@@ -133,7 +133,9 @@ void SatSolver::Backtrack(int level) {
         values[lit] = 0;
         values[Negated(lit)] = 0;
         phases[var] = static_cast<uint8_t>((lit & 1) == 0);
-        HeapInsert(var);
+        if (chosen == 0 || var < chosen) {
+            HeapInsert(var);
+        }
     }
     trail.resize(keep);
     trailLimits.resize(level);
@@ -527,6 +529,12 @@ SatResult SatSolver::Search(long conflictLimit, long stopAt, const SatLit* assum
         }
         while (next < 0 && !heap.empty()) {
             const int var = HeapPop();
+            if (values[PositiveLit(var)] == 0) {
+                next = chosen > 0 || phases[var] ? PositiveLit(var) : NegativeLit(var);
+            }
+        }
+        // Outside the heap: what the chosen variables left open, if anything.
+        for (int var = chosen; next < 0 && chosen > 0 && var < vars; ++var) {
             if (values[PositiveLit(var)] == 0) {
                 next = phases[var] ? PositiveLit(var) : NegativeLit(var);
             }

@@ -43,8 +43,12 @@ struct SharedBinaries {
 
 class SatSolver {
 public:
-    // `shared`, when given, must outlive the solver.
-    explicit SatSolver(int variables, const SharedBinaries* shared = nullptr);
+    // `shared`, when given, must outlive the solver. With `chosen` (0 to
+    // `variables`), decisions go first to the variables below it, each made
+    // true, and to the others only where propagation leaves them open: for a
+    // formula of one-hot choices, a decision that picks one of them fixes
+    // the rest at once, where one that rules one out fixes little.
+    explicit SatSolver(int variables, const SharedBinaries* shared = nullptr, int chosen = 0);
 
     // Adds a clause of the formula, between questions. A clause made false
     // by the facts already known makes every later answer Unsatisfiable.
@@ -104,6 +108,7 @@ private:
     int HeapPop();
 
     int vars;
+    int chosen; // the variables decided true first, by activity
     const SharedBinaries* shared;
     SatLit sharedEnd; // the literals that `shared` has implications for
     bool ok = true;

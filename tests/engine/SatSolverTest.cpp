@@ -1,5 +1,6 @@
 // The SAT solver against counting every assignment, on random formulas asked
-// many questions in a row (so that learnt clauses carry over between them),
+// many questions in a row (so that learnt clauses carry over between them,
+// and some with chosen variables decided first),
 // and on a formula that needs thousands of conflicts.
 #include <random>
 #include <vector>
@@ -44,7 +45,10 @@ TEST(SatSolver, AgreesWithEveryAssignmentUnderAssumptions) {
     int unsatisfiable = 0;
     for (int formula = 0; formula < 60 && !HasFailure(); ++formula) {
         const int vars = 8 + below(8);
-        SatSolver solver(vars);
+        // Every other formula with its first variables decided true first,
+        // the rest left to propagation and, where it leaves them open, to
+        // decisions after those.
+        SatSolver solver(vars, nullptr, formula % 2 == 0 ? 0 : 1 + below(vars));
         std::vector<Clause> clauses;
         const int count = vars * (3 + below(3)); // around the hard ratio of 3-SAT
         for (int n = 0; n <= count; ++n) {
