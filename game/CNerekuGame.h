@@ -152,6 +152,9 @@ private:
     // still has it drawn once.
     void Redraw();
 
+    // A mouse button released, for the current mode (game/Events.cpp).
+    void OnButtonUp(bool left, short x, short y);
+
     // The buttons' commands (game/Events.cpp).
     void OnNewLevel();
     void OnLevelEditor();

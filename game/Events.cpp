@@ -45,31 +45,25 @@ void CNerekuGame::OnCommand(GameCommand command) {
     }
 }
 
-// Clicks count only in play and in the editor. The square clicked is the
-// keyboard cursor's from then on; a shown cursor that moves is drawn there
-// even when the click changes nothing else.
 void CNerekuGame::OnLeftButtonUp(short x, short y) {
-    const int cursorBefore = CursorSquare();
-    const int drawn = drawings;
-    NoteClickedSquare(x, y);
-    if (mode == GameMode) {
-        GameMode_OnLeftMouseClick(x, y);
-    } else if (mode == EditMode) {
-        EditMode_OnLeftMouseClick(x, y);
-    }
-    if (drawings == drawn && CursorSquare() != cursorBefore) {
-        Redraw();
-    }
+    OnButtonUp(true, x, y);
 }
 
 void CNerekuGame::OnRightButtonUp(short x, short y) {
+    OnButtonUp(false, x, y);
+}
+
+// Clicks count only in play and in the editor. The square clicked is the
+// keyboard cursor's from then on; a shown cursor that moves is drawn there
+// even when the click changes nothing else.
+void CNerekuGame::OnButtonUp(bool left, short x, short y) {
     const int cursorBefore = CursorSquare();
     const int drawn = drawings;
     NoteClickedSquare(x, y);
     if (mode == GameMode) {
-        GameMode_OnRightMouseClick(x, y);
+        left ? GameMode_OnLeftMouseClick(x, y) : GameMode_OnRightMouseClick(x, y);
     } else if (mode == EditMode) {
-        EditMode_OnRightMouseClick(x, y);
+        left ? EditMode_OnLeftMouseClick(x, y) : EditMode_OnRightMouseClick(x, y);
     }
     if (drawings == drawn && CursorSquare() != cursorBefore) {
         Redraw();

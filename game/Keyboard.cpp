@@ -52,22 +52,11 @@ void CNerekuGame::MoveCursor(SignDirectionIndex direction) {
         Redraw();
         return;
     }
-    int row = RowOf(cursorSquare);
-    int column = ColumnOf(cursorSquare);
-    switch (direction) {
-    case kUp:
-        row = row > 0 ? row - 1 : row;
-        break;
-    case kDown:
-        row = row < 8 ? row + 1 : row;
-        break;
-    case kLeft:
-        column = column > 0 ? column - 1 : column;
-        break;
-    case kRight:
-        column = column < 8 ? column + 1 : column;
-        break;
-    }
+    // Up, right, down, left, as SignDirectionIndex counts them.
+    constexpr int kRowStep[] = {-1, 0, 1, 0};
+    constexpr int kColumnStep[] = {0, 1, 0, -1};
+    const int row = std::clamp(RowOf(cursorSquare) + kRowStep[direction], 0, 8);
+    const int column = std::clamp(ColumnOf(cursorSquare) + kColumnStep[direction], 0, 8);
     if (SquareIndex(row, column) != cursorSquare) {
         cursorSquare = SquareIndex(row, column);
         Redraw();

@@ -17,7 +17,7 @@ void CNerekuGame::GameMode_OnLeftMouseClick(short x, short y) {
             !PlayerWriteOrErase(hit.Index(), hit.CandidateDigit())) {
             return; // the grid's far edge, or a given
         }
-        history.Record(before);
+        RecordChange(before);
         editChanged = true;
         Redraw();
         if (squares[hit.Index()].number > 0) {
@@ -34,7 +34,7 @@ void CNerekuGame::GameMode_OnRightMouseClick(short x, short y) {
             !PlayerToggleCandidate(hit.Index(), hit.CandidateDigit())) {
             return;
         }
-        history.Record(before);
+        RecordChange(before);
         editChanged = true;
         Redraw();
         ui.PlayGameSound(GameSound::Click);

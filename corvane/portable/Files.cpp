@@ -426,11 +426,13 @@ std::string LastFileError() {
 
 /* ---- Folders. */
 
+#ifndef _WIN32
 namespace {
 
 // Whether `name` matches `pattern`: "*" matches everything, "*.ext" every
-// name that ends in ".ext", ignoring the case of ASCII letters.
-[[maybe_unused]] bool MatchesPattern(const wchar_t* name, const wchar_t* pattern) {
+// name that ends in ".ext", ignoring the case of ASCII letters. (Windows
+// matches for itself.)
+bool MatchesPattern(const wchar_t* name, const wchar_t* pattern) {
     if (pattern[0] != L'*') {
         return false;
     }
@@ -449,6 +451,7 @@ namespace {
 }
 
 } // namespace
+#endif
 
 int GetFilesFromDir(const wchar_t* folder, wchar_t (*names)[kFileNameLength], int maximum,
                     const wchar_t* pattern) {

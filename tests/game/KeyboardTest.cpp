@@ -5,25 +5,15 @@
 namespace {
 
 GameKey Arrow(SignDirectionIndex direction, bool control = false) {
-    GameKey key;
-    key.kind = GameKey::Arrow;
-    key.direction = direction;
-    key.control = control;
-    return key;
+    return {GameKey::Arrow, direction, 0, control};
 }
 
 GameKey Digit(int digit, bool control = false) {
-    GameKey key;
-    key.kind = GameKey::Digit;
-    key.digit = digit;
-    key.control = control;
-    return key;
+    return {GameKey::Digit, kUp, digit, control};
 }
 
 GameKey Plain(GameKey::Kind kind) {
-    GameKey key;
-    key.kind = kind;
-    return key;
+    return {kind, kUp, 0, false};
 }
 
 class Keyboard : public GameFlow {

@@ -71,7 +71,6 @@ public:
 
     // ---- GameWindow.
     const CStringResource& Texts() override { return strings; }
-    const wchar_t* Text(const wchar_t* key) const { return strings.Get(key, true); }
 
     int Ask(const Question& question) override {
         AskedQuestion asked{question.text, question.caption, {}, question.defaultButton};
