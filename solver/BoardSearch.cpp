@@ -3,10 +3,14 @@
 // FreeOrderRules.h), else in the member order. Two kinds of board are not
 // branched on although the member search would branch on them, since no
 // branch below them can store anything: one with a unit that misses a digit,
-// and, on a level with signs, once a node's branches have grown many, one
-// whose remaining branches the probe shows to hold no solution.
+// and, once a node's branches have grown many, one whose remaining branches
+// the probe shows to hold no solution. On plain rules, a node's remaining
+// branches may also be left to the count, which finds their solutions by
+// other branches; they are then stored in the order these branches would
+// have stored them.
 #include "solver/BoardSearch.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "corvane/CDataCube.h"
@@ -22,6 +26,17 @@ namespace {
 constexpr long kProbeAfter = 32;
 constexpr long kFirstProbeWithSigns = 2048;
 constexpr long kFirstProbeWithoutSigns = 20000;
+
+// On plain rules the count (StoreCountedRest) takes over a node's remaining
+// branches once they have looked at this many boards without storing
+// anything, doubled after each count that does not finish; and it is asked
+// at once about a top board that its propagation leaves this open, which is
+// mostly a hard puzzle of one solution. It may look at so many boards before
+// the search goes its own way: the hardest sudokus of the usual collections
+// need a few hundred.
+constexpr long kCountAfter = 8;
+constexpr int kOpenTop = 50;
+constexpr long kCountBudget = 4096;
 
 bool HasSignBits(const EdgeMask* edgeMasks) {
     EdgeMask any = 0;
@@ -114,24 +129,80 @@ void BoardSearch::ChooseOrderBelow(const SearchBoard& board) {
 // only its number; the member order would have kept what the top level left
 // of the flags, less every other digit, which the full board's peers strike.
 void BoardSearch::Store(const SearchBoard& board, Order order) {
-    Square image[kSquareCount];
     if (order == Order::Free) {
-        std::memset(image, 0, sizeof(image));
-        for (int i = 0; i < kSquareCount; ++i) {
-            const int d = board.numbers[i] - 1;
-            image[i].fixed = fixed[i];
-            image[i].number = board.numbers[i];
-            image[i].possible[d] = static_cast<unsigned char>((topCandidates[i] >> d) & 1);
-        }
-    } else {
-        for (int i = 0; i < kSquareCount; ++i) {
-            image[i].fixed = fixed[i];
-        }
-        StoreSearchBoard(board, image);
+        StoreNumbers(board.numbers);
+        return;
     }
+    Square image[kSquareCount];
+    for (int i = 0; i < kSquareCount; ++i) {
+        image[i].fixed = fixed[i];
+    }
+    StoreSearchBoard(board, image);
+    AddImage(image);
+}
+
+void BoardSearch::StoreNumbers(const uint8_t* numbers) {
+    Square image[kSquareCount];
+    std::memset(image, 0, sizeof(image));
+    for (int i = 0; i < kSquareCount; ++i) {
+        const int d = numbers[i] - 1;
+        image[i].fixed = fixed[i];
+        image[i].number = numbers[i];
+        image[i].possible[d] = static_cast<unsigned char>((topCandidates[i] >> d) & 1);
+    }
+    AddImage(image);
+}
+
+void BoardSearch::AddImage(const Square* image) {
     const int row = solutions->AddRow(-1, 0);
     if (row >= 0 && row < solutions->GetRowCount()) {
         solutions->SetValue(row, 0, image, kSquareImageSize, true);
+    }
+}
+
+// While the branches store fewer solutions than the limit, they store them
+// all. So where the count finds fewer than the room left (or than `most`)
+// below a node's remaining branches, those are all their solutions, and they
+// are stored as the branches would have found them, by walking only the
+// branches that lead to them. Otherwise the branches go on as before.
+bool BoardSearch::StoreCountedRest(const SearchBoard& board, int chosen, unsigned tried, int most) {
+    const int room = std::min(maxSolutions - solutions->GetRowCount(), most);
+    std::vector<SolvedNumbers> found;
+    LineSearch count(freeRules);
+    if (room <= 0 || !count.CountRest(board, chosen, tried, room, kCountBudget, found) ||
+        static_cast<int>(found.size()) >= room) {
+        return false;
+    }
+    StoreInOrder(board, found.data(), found.data() + found.size());
+    return true;
+}
+
+// The solutions from `first` to `last` lie below the board, a board of the
+// free order: they are stored in the order its branches reach them.
+void BoardSearch::StoreInOrder(const SearchBoard& board, SolvedNumbers* first,
+                               SolvedNumbers* last) {
+    if (last - first <= 1) {
+        if (first != last) {
+            StoreNumbers(first->data());
+        }
+        return;
+    }
+    int chosen = 0;
+    FindLowest(board, &chosen, 2);
+    const auto digitAt = [chosen](const SolvedNumbers& numbers) { return numbers[chosen]; };
+    std::sort(first, last, [&](const SolvedNumbers& a, const SolvedNumbers& b) {
+        return digitAt(a) < digitAt(b);
+    });
+    while (first != last) {
+        const int digit = digitAt(*first);
+        SolvedNumbers* end =
+            std::find_if(first, last, [&](const SolvedNumbers& s) { return digitAt(s) != digit; });
+        SearchBoard child = board;
+        FreeWork childWork;
+        freeRules.Place(child, childWork, chosen, digit);
+        freeRules.Propagate(child, childWork);
+        StoreInOrder(child, first, end);
+        first = end;
     }
 }
 
@@ -160,6 +231,7 @@ bool BoardSearch::RestIsEmpty(const SearchBoard& board, int chosen, unsigned tri
 
 void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char depth) {
     ++nodes;
+    const bool top = atTop;
     const Order order = freeWork == nullptr ? Order::Members : Order::Free;
     // What the top level's free order leaves is a possible board, as the
     // free order's always is, though stored as the member order's.
@@ -203,12 +275,22 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
         }
         base = &normalized;
     }
-    // A question is worth asking where the branches have looked at many
-    // boards without storing anything: after each solution stored below the
-    // node the count starts again, since the rest of a part of the tree that
-    // holds solutions mostly holds more, and the answer would not cut.
+    // Plain rules and no limit on the depth: the count may find the
+    // solutions quicker. On an open top board it is asked for two, so that
+    // a board of many solutions costs it little.
+    const bool countable = !anySign && below == Order::Free && depth >= board.emptySquares;
+    if (countable && top && board.emptySquares >= kOpenTop &&
+        StoreCountedRest(*base, chosen, 0, 2)) {
+        return;
+    }
+    // A question or a count is worth it where the branches have looked at
+    // many boards without storing anything: after each solution stored below
+    // the node the count of boards starts again, since the rest of a part of
+    // the tree that holds solutions mostly holds more, and neither the
+    // question nor the count would cut.
     long start = nodes;
     long probeAfter = kProbeAfter;
+    long countAfter = kCountAfter;
     int stored = solutions->GetRowCount();
     unsigned tried = 0;
     for (unsigned digits = board.candidates[chosen]; digits != 0; digits &= digits - 1) {
@@ -219,6 +301,13 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
             stored = solutions->GetRowCount();
             start = nodes;
             probeAfter = kProbeAfter;
+            countAfter = kCountAfter;
+        }
+        if (countable && nodes - start >= countAfter) {
+            if (StoreCountedRest(*base, chosen, tried, maxSolutions)) {
+                break;
+            }
+            countAfter *= 2;
         }
         if (nodes - start >= probeAfter && nodes >= firstProbe) {
             if (RestIsEmpty(*base, chosen, tried)) {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "solver/FreeOrderRules.h"
+#include "solver/LineSearch.h"
 #include "solver/RulePasses.h"
 #include "solver/SatProbe.h"
 #include "solver/SignLists.h"
@@ -47,6 +48,14 @@ private:
     // Whether the branches below the board after `tried` have no solution.
     bool RestIsEmpty(const SearchBoard& board, int chosen, unsigned tried);
     void Store(const SearchBoard& board, Order order);
+    // A solved board of the free order, from its numbers.
+    void StoreNumbers(const uint8_t* numbers);
+    void AddImage(const Square* image);
+    // Whether the count found every solution below the board's branches on
+    // `chosen` other than `tried`, fewer than `most`, all then stored in the
+    // branches' order.
+    bool StoreCountedRest(const SearchBoard& board, int chosen, unsigned tried, int most);
+    void StoreInOrder(const SearchBoard& board, SolvedNumbers* first, SolvedNumbers* last);
 
     // A level without any sign bit reads none: both lists are then one shared
     // empty list, and the two below stay unread.

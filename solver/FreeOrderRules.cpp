@@ -14,6 +14,7 @@ namespace {
 // left with one place is noted.
 inline bool LeavePlace(SearchBoard& board, FreeWork& work, int unit, int k, int d) {
     const unsigned set = TakePlace(board, unit, k, d);
+    work.shrunk[d] |= uint32_t{1} << unit;
     if ((set & (set - 1)) != 0 || (board.unitDigits[unit] & (1u << d)) != 0) {
         return true;
     }
@@ -156,12 +157,38 @@ bool FreeOrderRules::Place(SearchBoard& board, FreeWork& work, int index, int di
             }
         }
     }
+    // A peer loses the digit from its candidates and from the places of its
+    // units other than the ones it shares with the square: those keep no
+    // place for the digit, which is placed in them now.
+    const int d = digit - 1;
+    const uint8_t(&own)[3] = kUnits.units[index];
     for (int kind = 0; kind < 3; ++kind) {
-        const int unit = kUnits.units[index][kind];
-        for (unsigned peers = board.places[unit][digit - 1]; peers != 0; peers &= peers - 1) {
-            const int peer = kUnits.squares[unit][LowestBit(peers)];
-            if ((board.candidates[peer] & bit) != 0 && !DropOne(board, work, peer, digit - 1)) {
-                return false;
+        const int unit = own[kind];
+        const unsigned peers = board.places[unit][d];
+        board.places[unit][d] = 0;
+        for (unsigned left = peers; left != 0; left &= left - 1) {
+            const int peer = kUnits.squares[unit][LowestBit(left)];
+            if ((board.candidates[peer] & bit) == 0) {
+                continue; // met in an earlier unit
+            }
+            const auto rest = static_cast<uint16_t>(board.candidates[peer] & ~unsigned{bit});
+            board.candidates[peer] = rest;
+            const uint8_t(&units)[3] = kUnits.units[peer];
+            const uint8_t(&places)[3] = kUnits.places[peer];
+            for (int other = 0; other < 3; ++other) {
+                if (units[other] != own[other] &&
+                    !LeavePlace(board, work, units[other], places[other], d)) {
+                    return false;
+                }
+            }
+            if ((rest & (rest - 1)) == 0) {
+                if (rest == 0) {
+                    return false;
+                }
+                work.singles[work.singleCount++] = static_cast<uint8_t>(peer);
+            }
+            if (narrowing != nullptr) {
+                work.signSquares.Add(narrowing->readers[peer]);
             }
         }
     }
@@ -199,6 +226,116 @@ bool FreeOrderRules::Propagate(SearchBoard& board, FreeWork& work) const {
             }
         } else {
             return true;
+        }
+    }
+}
+
+namespace {
+
+constexpr unsigned kBlockRow = 0x007;    // a block's places on its first row
+constexpr unsigned kBlockColumn = 0x049; // a block's places on its first column
+
+// For a unit's places (9 bits): the group of three places (0 to 2) that holds
+// them all, and for a block's places the column of the block that holds them
+// all; 3 where there is none, or no place at all. A line's groups are the
+// blocks it crosses, a block's the rows it spans.
+struct LineTables {
+    uint8_t group[512];
+    uint8_t column[512];
+};
+
+LineTables MakeLineTables() {
+    LineTables tables{};
+    for (unsigned set = 0; set < 512; ++set) {
+        tables.group[set] = 3;
+        tables.column[set] = 3;
+        for (unsigned j = 0; j < 3 && set != 0; ++j) {
+            if ((set & ~(kBlockRow << (3 * j))) == 0) {
+                tables.group[set] = static_cast<uint8_t>(j);
+            }
+            if ((set & ~(kBlockColumn << j)) == 0) {
+                tables.column[set] = static_cast<uint8_t>(j);
+            }
+        }
+    }
+    return tables;
+}
+
+const LineTables kLines = MakeLineTables();
+
+} // namespace
+
+// Takes digit `d` from the squares of `unit` at the places `rest`.
+inline bool FreeOrderRules::DropFrom(SearchBoard& board, FreeWork& work, int unit, unsigned rest,
+                                     int d) const {
+    for (; rest != 0; rest &= rest - 1) {
+        if (!DropOne(board, work, kUnits.squares[unit][LowestBit(rest)], d)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The lines' rule where places shrank: a block whose places of a digit
+// shrank may now hold them on one line, and a line may now hold them in one
+// block. A digit placed in a unit has no places left there, so only the
+// places are read. False on a dead end.
+bool FreeOrderRules::SweepLines(SearchBoard& board, FreeWork& work) const {
+    for (int d = 0; d < kDigitCount; ++d) {
+        uint32_t units = work.shrunk[d];
+        work.shrunk[d] = 0;
+        for (; units != 0; units &= units - 1) {
+            const int unit = LowestBit(units);
+            const unsigned set = board.places[unit][d];
+            if (unit >= 18) {
+                const int b = unit - 18;
+                const int r = kLines.group[set];
+                const int c = kLines.column[set];
+                if (r < 3) {
+                    const int row = 3 * (b / 3) + r;
+                    const unsigned rest = board.places[row][d] & ~(7u << (3 * (b % 3)));
+                    if (!DropFrom(board, work, row, rest, d)) {
+                        return false;
+                    }
+                }
+                if (c < 3) {
+                    const int column = 9 + 3 * (b % 3) + c;
+                    const unsigned rest = board.places[column][d] & ~(7u << (3 * (b / 3)));
+                    if (!DropFrom(board, work, column, rest, d)) {
+                        return false;
+                    }
+                }
+                continue;
+            }
+            const int j = kLines.group[set];
+            if (j < 3) {
+                const int n = unit % 9;
+                const int block = unit < 9 ? 18 + 3 * (n / 3) + j : 18 + 3 * j + n / 3;
+                const unsigned own =
+                    unit < 9 ? kBlockRow << (3 * (n % 3)) : kBlockColumn << (n % 3);
+                if (!DropFrom(board, work, block, board.places[block][d] & ~own, d)) {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+bool FreeOrderRules::PropagateWithLines(SearchBoard& board, FreeWork& work) const {
+    for (;;) {
+        if (!Propagate(board, work)) {
+            return false;
+        }
+        uint32_t shrunk = 0;
+        for (uint32_t units : work.shrunk) {
+            shrunk |= units;
+        }
+        if (shrunk == 0) {
+            return true;
+        }
+        if (!SweepLines(board, work)) {
+            return false;
         }
     }
 }

@@ -34,6 +34,9 @@ struct FreeWork {
     int singleCount = 0;
     int uniqueCount = 0;
     SquareSet signSquares; // squares whose sign neighbours changed
+    // For each digit (0 to 8), the units (one bit a unit) where its places
+    // shrank: what the lines' rule is still to look at.
+    uint32_t shrunk[kDigitCount] = {};
 };
 
 class FreeOrderRules {
@@ -64,9 +67,22 @@ public:
     // done.
     bool Propagate(SearchBoard& board, FreeWork& work) const;
 
-private:
+    // The rules together with the lines' rule, until neither changes
+    // anything: a digit whose places in a block lie on one line leaves the
+    // rest of that line, and one whose places on a line lie in one block
+    // leaves the rest of that block. False on a dead end, as Propagate. The
+    // lines' rule narrows more than the member rules do, so a search that
+    // must branch where they branch does not use it.
+    bool PropagateWithLines(SearchBoard& board, FreeWork& work) const;
+
+    // Takes the digits `lost`, which the empty square has, from its
+    // candidates; false when that leaves it or a unit's digit without place.
     bool Drop(SearchBoard& board, FreeWork& work, int index, unsigned lost) const;
-    // Drop of the one digit `d` (0 to 8), the placements' case, kept inline.
+
+private:
+    bool DropFrom(SearchBoard& board, FreeWork& work, int unit, unsigned rest, int d) const;
+    bool SweepLines(SearchBoard& board, FreeWork& work) const;
+    // Drop of the one digit `d` (0 to 8), the lines' rule's case, kept inline.
     bool DropOne(SearchBoard& board, FreeWork& work, int index, int d) const;
 
     const SignList* narrowing;

@@ -429,6 +429,44 @@ INSTANTIATE_TEST_SUITE_P(Puzzles, FastSearchCollection,
                                                     [](size_t) { return 255; },
                                                     [](size_t) { return 100; }}));
 
+// Hard puzzles with givens taken away: plain boards whose branches the count
+// takes over, with one solution, a few, and more than the limit, searched to
+// limits that their solutions fall short of, meet and pass, some with rows in
+// the list already.
+TEST(FastSearch, HardPuzzlesWithGivensTakenAway) {
+    std::ifstream file(std::string(NEREKU_TEST_DATA_DIR) + "/puzzles6_forum_hardest_1106.txt");
+    std::vector<std::string> all;
+    for (std::string line; std::getline(file, line);) {
+        if (!line.empty() && line[0] != '#' && line.size() >= 81) {
+            all.push_back(line.substr(0, 81));
+        }
+    }
+    ASSERT_GT(all.size(), 100u);
+    Rng rng(1465);
+    int some = 0; // boards with 2 to 99 solutions
+    int many = 0; // boards with 100 or more
+    const int boards = NEREKU_SLOW_BUILD ? 12 : 60;
+    for (int n = 0; n < boards && !HasFailure(); ++n) {
+        std::string puzzle = all[static_cast<size_t>(n * 37) % all.size()];
+        for (int taken = n % 5; taken > 0;) {
+            char& given = puzzle[static_cast<size_t>(rng.Below(kSquareCount))];
+            if (given != '.' && given != '0') {
+                given = '.';
+                --taken;
+            }
+        }
+        TestEngine engine;
+        ASSERT_TRUE(LoadPuzzleDigits(engine, puzzle)) << puzzle;
+        const int limits[] = {1, 2, 3, 100};
+        const size_t found = ExpectSameSearch(engine, 255, limits[n % 4 == 3 ? 3 : rng.Below(4)],
+                                              puzzle, rng.Chance(20) ? 1 : 0);
+        some += found > 1 && found < 100;
+        many += found >= 100;
+    }
+    EXPECT_GT(some, boards / 10);
+    EXPECT_GT(many, 0);
+}
+
 // Sign levels: givens and signs of a random grid (every fifth level without
 // signs), with the damage a player or a file can do, searched with and
 // without the sign rule; and boards of any values in range, most of them
