@@ -33,7 +33,9 @@ constexpr long kFirstProbeWithoutSigns = 20000;
 // at once about a top board that its propagation leaves this open, which is
 // mostly a hard puzzle of one solution. It may look at so many boards before
 // the search goes its own way: the hardest sudokus of the usual collections
-// need a few hundred.
+// need a few hundred. (On levels with signs it does worse than the search
+// with its probe: the boards where the search is slow are those of many
+// solutions and long stretches without one.)
 constexpr long kCountAfter = 8;
 constexpr int kOpenTop = 50;
 constexpr long kCountBudget = 4096;
@@ -161,20 +163,29 @@ void BoardSearch::AddImage(const Square* image) {
 }
 
 // While the branches store fewer solutions than the limit, they store them
-// all. So where the count finds fewer than the room left (or than `most`)
+// all. So where the count finds fewer than the room left (and than `most`)
 // below a node's remaining branches, those are all their solutions, and they
 // are stored as the branches would have found them, by walking only the
 // branches that lead to them. Otherwise the branches go on as before.
-bool BoardSearch::StoreCountedRest(const SearchBoard& board, int chosen, unsigned tried, int most) {
-    const int room = std::min(maxSolutions - solutions->GetRowCount(), most);
+BoardSearch::Counted BoardSearch::StoreCountedRest(const SearchBoard& board, int chosen,
+                                                   unsigned tried, int most) {
+    const int room = maxSolutions - solutions->GetRowCount();
+    const int wanted = std::min(room, most);
+    if (wanted <= 0) {
+        return Counted::Unknown;
+    }
     std::vector<SolvedNumbers> found;
     LineSearch count(freeRules);
-    if (room <= 0 || !count.CountRest(board, chosen, tried, room, kCountBudget, found) ||
-        static_cast<int>(found.size()) >= room) {
-        return false;
+    const bool finished = count.CountRest(board, chosen, tried, wanted, kCountBudget, found);
+    const int many = static_cast<int>(found.size());
+    if (many >= room) {
+        return Counted::Full;
+    }
+    if (!finished || many >= wanted) {
+        return Counted::Unknown;
     }
     StoreInOrder(board, found.data(), found.data() + found.size());
-    return true;
+    return Counted::All;
 }
 
 // The solutions from `first` to `last` lie below the board, a board of the
@@ -276,12 +287,18 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
         base = &normalized;
     }
     // Plain rules and no limit on the depth: the count may find the
-    // solutions quicker. On an open top board it is asked for two, so that
-    // a board of many solutions costs it little.
+    // solutions quicker. On an open top board it is asked for two, so
+    // that a board of many solutions costs it little. Once a count has found
+    // as many solutions as the room left below a node, the node's branches
+    // fill the list, and no count about them can finish any more.
     const bool countable = !anySign && below == Order::Free && depth >= board.emptySquares;
-    if (countable && top && board.emptySquares >= kOpenTop &&
-        StoreCountedRest(*base, chosen, 0, 2)) {
-        return;
+    const long fullBefore = fullCounts;
+    if (countable && top && board.emptySquares >= kOpenTop) {
+        const Counted counted = StoreCountedRest(*base, chosen, 0, 2);
+        if (counted == Counted::All) {
+            return;
+        }
+        fullCounts += counted == Counted::Full ? 1 : 0;
     }
     // A question or a count is worth it where the branches have looked at
     // many boards without storing anything: after each solution stored below
@@ -303,10 +320,12 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
             probeAfter = kProbeAfter;
             countAfter = kCountAfter;
         }
-        if (countable && nodes - start >= countAfter) {
-            if (StoreCountedRest(*base, chosen, tried, maxSolutions)) {
+        if (countable && fullCounts == fullBefore && nodes - start >= countAfter) {
+            const Counted counted = StoreCountedRest(*base, chosen, tried, maxSolutions);
+            if (counted == Counted::All) {
                 break;
             }
+            fullCounts += counted == Counted::Full ? 1 : 0;
             countAfter *= 2;
         }
         if (nodes - start >= probeAfter && nodes >= firstProbe) {

@@ -51,10 +51,11 @@ private:
     // A solved board of the free order, from its numbers.
     void StoreNumbers(const uint8_t* numbers);
     void AddImage(const Square* image);
-    // Whether the count found every solution below the board's branches on
-    // `chosen` other than `tried`, fewer than `most`, all then stored in the
-    // branches' order.
-    bool StoreCountedRest(const SearchBoard& board, int chosen, unsigned tried, int most);
+    // What the count found below the board's branches on `chosen` other than
+    // `tried`: all their solutions, fewer than `most`, then stored in the
+    // branches' order; as many as the room left; or neither.
+    enum class Counted { All, Full, Unknown };
+    Counted StoreCountedRest(const SearchBoard& board, int chosen, unsigned tried, int most);
     void StoreInOrder(const SearchBoard& board, SolvedNumbers* first, SolvedNumbers* last);
 
     // A level without any sign bit reads none: both lists are then one shared
@@ -86,4 +87,5 @@ private:
     CDataCube* solutions = nullptr;
     RuleWork work;
     long nodes = 0;
+    long fullCounts = 0; // counts that found as many solutions as the room left
 };
