@@ -68,15 +68,19 @@ bool FreeOrderRules::Drop(SearchBoard& board, FreeWork& work, int index, unsigne
     return true;
 }
 
-inline bool FreeOrderRules::DropOne(SearchBoard& board, FreeWork& work, int index, int d) const {
+// Units that a dropped digit's places stay in: none.
+constexpr uint8_t kNoUnits[3] = {0xFF, 0xFF, 0xFF};
+
+inline bool FreeOrderRules::DropOne(SearchBoard& board, FreeWork& work, int index, int d,
+                                    const uint8_t (&kept)[3]) const {
     const auto left = static_cast<uint16_t>(board.candidates[index] & ~(1u << d));
     board.candidates[index] = left;
     const uint8_t(&units)[3] = kUnits.units[index];
     const uint8_t(&places)[3] = kUnits.places[index];
-    if (!LeavePlace(board, work, units[0], places[0], d) ||
-        !LeavePlace(board, work, units[1], places[1], d) ||
-        !LeavePlace(board, work, units[2], places[2], d)) {
-        return false;
+    for (int kind = 0; kind < 3; ++kind) {
+        if (units[kind] != kept[kind] && !LeavePlace(board, work, units[kind], places[kind], d)) {
+            return false;
+        }
     }
     if ((left & (left - 1)) == 0) {
         if (left == 0) {
@@ -143,14 +147,13 @@ bool FreeOrderRules::Place(SearchBoard& board, FreeWork& work, int index, int di
     if (narrowing != nullptr) {
         work.signSquares.Add(narrowing->readers[index]);
     }
-    // The square leaves the places of all its candidates; the placed digit's
-    // other places in the three units are the peers that lose it. A
-    // numbered peer holds only its own number, another digit, as the repeat
-    // check above has shown.
+    // The square leaves the places of its other candidates; the placed
+    // digit's places in the three units, the square's own among them, are
+    // emptied below. A numbered peer holds only its own number, another
+    // digit, as the repeat check above has shown.
     for (int kind = 0; kind < 3; ++kind) {
         const int unit = kUnits.units[index][kind];
         const int k = kUnits.places[index][kind];
-        TakePlace(board, unit, k, digit - 1);
         for (unsigned digits = others; digits != 0; digits &= digits - 1) {
             if (!LeavePlace(board, work, unit, k, LowestBit(digits))) {
                 return false;
@@ -159,36 +162,18 @@ bool FreeOrderRules::Place(SearchBoard& board, FreeWork& work, int index, int di
     }
     // A peer loses the digit from its candidates and from the places of its
     // units other than the ones it shares with the square: those keep no
-    // place for the digit, which is placed in them now.
+    // place for the digit, which is placed in them now. A peer in two of the
+    // square's units has lost it when the second comes.
     const int d = digit - 1;
     const uint8_t(&own)[3] = kUnits.units[index];
     for (int kind = 0; kind < 3; ++kind) {
         const int unit = own[kind];
-        const unsigned peers = board.places[unit][d];
+        const unsigned peers = board.places[unit][d] & ~(1u << kUnits.places[index][kind]);
         board.places[unit][d] = 0;
         for (unsigned left = peers; left != 0; left &= left - 1) {
             const int peer = kUnits.squares[unit][LowestBit(left)];
-            if ((board.candidates[peer] & bit) == 0) {
-                continue; // met in an earlier unit
-            }
-            const auto rest = static_cast<uint16_t>(board.candidates[peer] & ~unsigned{bit});
-            board.candidates[peer] = rest;
-            const uint8_t(&units)[3] = kUnits.units[peer];
-            const uint8_t(&places)[3] = kUnits.places[peer];
-            for (int other = 0; other < 3; ++other) {
-                if (units[other] != own[other] &&
-                    !LeavePlace(board, work, units[other], places[other], d)) {
-                    return false;
-                }
-            }
-            if ((rest & (rest - 1)) == 0) {
-                if (rest == 0) {
-                    return false;
-                }
-                work.singles[work.singleCount++] = static_cast<uint8_t>(peer);
-            }
-            if (narrowing != nullptr) {
-                work.signSquares.Add(narrowing->readers[peer]);
+            if ((board.candidates[peer] & bit) != 0 && !DropOne(board, work, peer, d, own)) {
+                return false;
             }
         }
     }
@@ -269,7 +254,7 @@ const LineTables kLines = MakeLineTables();
 inline bool FreeOrderRules::DropFrom(SearchBoard& board, FreeWork& work, int unit, unsigned rest,
                                      int d) const {
     for (; rest != 0; rest &= rest - 1) {
-        if (!DropOne(board, work, kUnits.squares[unit][LowestBit(rest)], d)) {
+        if (!DropOne(board, work, kUnits.squares[unit][LowestBit(rest)], d, kNoUnits)) {
             return false;
         }
     }

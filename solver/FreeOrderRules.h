@@ -82,8 +82,10 @@ public:
 private:
     bool DropFrom(SearchBoard& board, FreeWork& work, int unit, unsigned rest, int d) const;
     bool SweepLines(SearchBoard& board, FreeWork& work) const;
-    // Drop of the one digit `d` (0 to 8), the lines' rule's case, kept inline.
-    bool DropOne(SearchBoard& board, FreeWork& work, int index, int d) const;
+    // Drop of the one digit `d` (0 to 8), kept inline; the places of the
+    // units in `kept` (by kind) are left alone, where the caller empties them.
+    bool DropOne(SearchBoard& board, FreeWork& work, int index, int d,
+                 const uint8_t (&kept)[3]) const;
 
     const SignList* narrowing;
     const SignList& checked;
