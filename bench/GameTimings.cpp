@@ -67,6 +67,19 @@ std::string Narrow(const std::wstring& text) {
 // Solves the board in play and waits for the report: its time and text.
 // The time to Solve's report, and whether the search took long enough for
 // the window to show the wait cursor (the window counts each time it does).
+// From each of 30 inputs (`input(n)` gives the n-th) to the grid drawn again.
+template <typename Input> Summary TimeRedraws(GameSession& game, Input input) {
+    std::vector<double> times;
+    for (int n = 0; n < 30; ++n) {
+        const LRESULT before = game.Probe(ProbeGridDrawings);
+        const auto start = Clock::now();
+        input(n);
+        WaitFor([&] { return game.Probe(ProbeGridDrawings) > before; });
+        times.push_back(Milliseconds(start));
+    }
+    return Summarise(times);
+}
+
 std::pair<double, std::wstring> TimeSolve(GameSession& game) {
     const LRESULT waitCursors = game.Probe(ProbeWaitCursors);
     const auto start = Clock::now();
@@ -161,29 +174,15 @@ int main(int argc, char** argv) {
                 client.right, client.bottom, game.SquareSize(), draw.median, draw.worst,
                 trip.median);
 
-    std::vector<double> clicks;
-    for (int n = 0; n < 30; ++n) {
-        const LRESULT before = game.Probe(ProbeGridDrawings);
-        const auto start = Clock::now();
-        game.LeftClick(game.CellPoint(0, 1 + n % 9));
-        WaitFor([&] { return game.Probe(ProbeGridDrawings) > before; });
-        clicks.push_back(Milliseconds(start));
-    }
-    const Summary click = Summarise(clicks);
+    const Summary click =
+        TimeRedraws(game, [&](int n) { game.LeftClick(game.CellPoint(0, 1 + n % 9)); });
     std::printf("Click on the grid to the window drawn again: median %.1f ms, worst %.1f ms "
                 "(30 clicks, the pointer's move included)\n",
                 click.median, click.worst);
 
-    std::vector<double> keys;
     game.Key(VK_RIGHT); // shows the cursor
-    for (int n = 0; n < 30; ++n) {
-        const LRESULT before = game.Probe(ProbeGridDrawings);
-        const auto start = Clock::now();
-        game.Key(n % 2 == 0 ? VK_RIGHT : VK_LEFT);
-        WaitFor([&] { return game.Probe(ProbeGridDrawings) > before; });
-        keys.push_back(Milliseconds(start));
-    }
-    const Summary key = Summarise(keys);
+    const Summary key =
+        TimeRedraws(game, [&](int n) { game.Key(n % 2 == 0 ? VK_RIGHT : VK_LEFT); });
     std::printf("Arrow key to the window drawn again with the cursor moved: median %.1f ms, "
                 "worst %.1f ms (30 keys)\n",
                 key.median, key.worst);

@@ -20,22 +20,26 @@ void BoardHistory::Record(const BoardState& before) {
     redo.clear();
 }
 
-bool BoardHistory::Undo(BoardState& board) {
-    if (undo.empty()) {
+namespace {
+
+// Moves the board as it stands onto `to` and the last board of `from` onto
+// it: an undo or a redo. False, with nothing moved, when `from` is empty.
+bool SwapLast(std::deque<BoardState>& from, std::deque<BoardState>& to, BoardState& board) {
+    if (from.empty()) {
         return false;
     }
-    redo.push_back(board);
-    board = undo.back();
-    undo.pop_back();
+    to.push_back(board);
+    board = from.back();
+    from.pop_back();
     return true;
 }
 
+} // namespace
+
+bool BoardHistory::Undo(BoardState& board) {
+    return SwapLast(undo, redo, board);
+}
+
 bool BoardHistory::Redo(BoardState& board) {
-    if (redo.empty()) {
-        return false;
-    }
-    undo.push_back(board);
-    board = redo.back();
-    redo.pop_back();
-    return true;
+    return SwapLast(redo, undo, board);
 }
