@@ -1,11 +1,12 @@
 // The board as a formula. Variable 9 * square + d says that the square holds
 // digit d + 1. Each square holds one digit and each unit each digit once:
-// both as "at least one" and as "no two". A square with signs also has eight
-// order variables, "the digit exceeds k" for k = 1 to 8, tied to its digit
-// variables; a sign then is eight binary clauses between the order variables
-// of its two squares, which carry bounds along chains of signs at once.
-// The solver decides digit variables only, each true: "square i holds d",
-// as the search does; the order variables follow from them.
+// both as "at least one" and as "no two". A sign says of each digit of one
+// square that the other square holds one of the digits on its side of it;
+// propagation then narrows both squares to their bounds, along chains of
+// signs too. (Order variables, "the digit exceeds k", would say the same with
+// shorter clauses, but cost more assignments than they save.) The solver
+// decides digit variables only, each true: "square i holds d", as the search
+// does.
 #include "solver/SatProbe.h"
 
 #include "Units.h"
@@ -14,19 +15,6 @@ namespace {
 
 SatLit Digit(int square, int d) {
     return PositiveLit(kDigitCount * square + d);
-}
-
-int SignedSquares(const CheckedSigns& checked) {
-    SquareSet squares;
-    int count = 0;
-    for (int n = 0; n < checked.count; ++n) {
-        for (const int square : {checked.pairs[n].smaller, checked.pairs[n].greater}) {
-            const bool known = (squares.words[square >> 6] >> (square & 63)) & 1;
-            count += known ? 0 : 1;
-            squares.Add(square);
-        }
-    }
-    return count;
 }
 
 // "No two" of a square's digits, and of a digit in two peers (once for each
@@ -58,8 +46,7 @@ const SharedBinaries& SudokuBinaries() {
 
 SatProbe::SatProbe(const CheckedSigns& checked, const SignList& bounds, bool signCircle,
                    const SearchBoard& start)
-    : solver(kSquareCount * kDigitCount + 8 * SignedSquares(checked), &SudokuBinaries(),
-             kSquareCount * kDigitCount),
+    : solver(kSquareCount * kDigitCount, &SudokuBinaries(), kSquareCount * kDigitCount),
       circle(signCircle) {
     SatLit lits[kDigitCount];
     for (int i = 0; i < kSquareCount; ++i) {
@@ -94,48 +81,34 @@ void SatProbe::AddSigns(const CheckedSigns& checked, const SignList& bounds) {
     if (checked.count == 0 || circle) {
         return;
     }
-    // Order variables: exceeds[i] + k - 1 says the digit of square i exceeds k.
-    int exceeds[kSquareCount];
-    int next = kSquareCount * kDigitCount;
-    for (int i = 0; i < kSquareCount; ++i) {
-        exceeds[i] = -1;
-    }
+    bool bounded[kSquareCount] = {};
+    SatLit lits[kDigitCount];
     for (int n = 0; n < checked.count; ++n) {
-        for (const int i : {checked.pairs[n].smaller, checked.pairs[n].greater}) {
-            if (exceeds[i] >= 0) {
-                continue;
+        const int smaller = checked.pairs[n].smaller;
+        const int greater = checked.pairs[n].greater;
+        for (int d = 0; d < kDigitCount; ++d) {
+            // Where the smaller holds d + 1, the greater holds more; where the
+            // greater holds d + 1, the smaller holds less.
+            int count = 0;
+            lits[count++] = Negated(Digit(smaller, d));
+            for (int e = d + 1; e < kDigitCount; ++e) {
+                lits[count++] = Digit(greater, e);
             }
-            exceeds[i] = next;
-            next += 8;
-            auto over = [&](int k) { return PositiveLit(exceeds[i] + k - 1); };
-            for (int k = 1; k < 8; ++k) {
-                solver.AddClause({Negated(over(k + 1)), over(k)});
+            solver.AddClause(lits, count);
+            count = 0;
+            lits[count++] = Negated(Digit(greater, d));
+            for (int e = 0; e < d; ++e) {
+                lits[count++] = Digit(smaller, e);
             }
-            // Digit d + 1 exceeds d and not d + 1, and those two make it d + 1.
-            solver.AddClause({over(1), Digit(i, 0)});
-            solver.AddClause({Negated(over(8)), Digit(i, 8)});
-            for (int d = 1; d < kDigitCount; ++d) {
-                solver.AddClause({Negated(Digit(i, d)), over(d)});
-                if (d < 8) {
-                    solver.AddClause({Negated(Digit(i, d)), Negated(over(d + 1))});
-                    solver.AddClause({Negated(over(d)), over(d + 1), Digit(i, d)});
-                }
-            }
-            solver.AddClause({Negated(Digit(i, 0)), Negated(over(1))});
-            // What the chains of signs inside the block leave for the square.
-            for (int d = 0; d < kDigitCount; ++d) {
-                if ((bounds.signs[i].keep >> d & 1) == 0) {
-                    solver.AddClause({Negated(Digit(i, d))});
-                }
-            }
+            solver.AddClause(lits, count);
         }
-        // smaller < greater: where the smaller exceeds k, the greater exceeds k + 1.
-        const int smaller = exceeds[checked.pairs[n].smaller];
-        const int greater = exceeds[checked.pairs[n].greater];
-        solver.AddClause({PositiveLit(greater)});
-        solver.AddClause({NegativeLit(smaller + 7)});
-        for (int k = 1; k < 8; ++k) {
-            solver.AddClause({NegativeLit(smaller + k - 1), PositiveLit(greater + k)});
+        // What the chains of signs inside the block leave for the squares.
+        for (const int i : {smaller, greater}) {
+            for (unsigned lost = bounded[i] ? 0 : kAllDigits & ~unsigned{bounds.signs[i].keep};
+                 lost != 0; lost &= lost - 1) {
+                solver.AddClause({Negated(Digit(i, LowestBit(lost)))});
+            }
+            bounded[i] = true;
         }
     }
 }
