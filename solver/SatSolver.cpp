@@ -32,6 +32,8 @@ long Luby(int index) {
 }
 
 constexpr long kRestartUnit = 64;
+// How many more learnt clauses each thinning leaves room for.
+constexpr size_t kLearntStep = 100;
 constexpr double kDecay = 0.95;
 
 } // namespace
@@ -275,21 +277,8 @@ void SatSolver::Analyze(uint32_t conflict, std::vector<SatLit>& learnt, int& bac
     } while (open > 0);
     learnt[0] = Negated(trail[index]);
 
-    // Literals implied by others of the clause go.
-    toClear.assign(learnt.begin() + 1, learnt.end());
-    uint32_t levelSet = 0;
     for (size_t k = 1; k < learnt.size(); ++k) {
-        levelSet |= 1u << (levels[VarOf(learnt[k])] & 31);
-    }
-    size_t kept = 1;
-    for (size_t k = 1; k < learnt.size(); ++k) {
-        if (reasons[VarOf(learnt[k])] == kNoReason || !Redundant(learnt[k], levelSet)) {
-            learnt[kept++] = learnt[k];
-        }
-    }
-    learnt.resize(kept);
-    for (const SatLit lit : toClear) {
-        seen[VarOf(lit)] = 0;
+        seen[VarOf(learnt[k])] = 0;
     }
 
     backLevel = 0;
@@ -313,38 +302,6 @@ void SatSolver::Analyze(uint32_t conflict, std::vector<SatLit>& learnt, int& bac
         lbd += mark != stamp ? 1 : 0;
         mark = stamp;
     }
-}
-
-// Whether the false literal `lit` follows from literals already in the
-// learnt clause, through reasons whose levels the clause touches.
-bool SatSolver::Redundant(SatLit lit, uint32_t levelSet) {
-    stack.clear();
-    stack.push_back(lit);
-    const size_t top = toClear.size();
-    while (!stack.empty()) {
-        const int var = VarOf(stack.back());
-        stack.pop_back();
-        const SatLit* lits = nullptr;
-        const int count = ReasonLits(reasons[var], PositiveLit(var), lits);
-        for (int k = 0; k < count; ++k) {
-            const int other = VarOf(lits[k]);
-            if (other == var || seen[other] || levels[other] == 0) {
-                continue;
-            }
-            if (reasons[other] != kNoReason && ((1u << (levels[other] & 31)) & levelSet) != 0) {
-                seen[other] = 1;
-                stack.push_back(lits[k]);
-                toClear.push_back(lits[k]);
-            } else {
-                for (size_t n = top; n < toClear.size(); ++n) {
-                    seen[VarOf(toClear[n])] = 0;
-                }
-                toClear.resize(top);
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 // At level 0: the learnt clauses with the most levels that were not used
@@ -402,7 +359,7 @@ void SatSolver::ReduceLearnts() {
             watches[Negated(lits[1])].push_back({clause, lits[0]});
         }
     }
-    learntLimit += 500;
+    learntLimit += kLearntStep;
 }
 
 // ---- Decisions.

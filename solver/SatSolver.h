@@ -1,6 +1,6 @@
 // A small CDCL satisfiability solver of our own, for the question whether a
 // board has any solution at all: two watched literals (binary clauses in
-// lists of their own), first-UIP learning with recursive minimisation,
+// lists of their own), first-UIP learning,
 // activity-ordered decisions with saved phases, Luby restarts, and learnt
 // clauses thinned by their number of decision levels.
 //
@@ -95,7 +95,6 @@ private:
     // clause), for the analysis.
     int ReasonLits(uint32_t reason, SatLit impliedLit, const SatLit*& lits);
     void Analyze(uint32_t conflict, std::vector<SatLit>& learnt, int& backLevel, int& lbd);
-    bool Redundant(SatLit lit, uint32_t levels);
     void Backtrack(int level);
     SatResult Search(long conflictLimit, long stopAt, const SatLit* assumptions, int count);
     void ReduceLearnts();
@@ -125,7 +124,10 @@ private:
     std::vector<std::vector<Watch>> watches;  // watches[p]: clauses to look at once p is true
     std::vector<uint32_t> learnts;            // the learnt clauses of the arena
     std::vector<uint32_t> originals;          // the formula's longer clauses
-    size_t learntLimit = 2000;
+    // The learnt clauses kept before the first thinning: the board's
+    // questions are many and short, and a small store keeps the watch lists
+    // short.
+    size_t learntLimit = 250;
     SatLit conflictPair[2] = {0, 0};
 
     std::vector<double> activity;
@@ -135,8 +137,6 @@ private:
 
     std::vector<uint8_t> seen;
     std::vector<SatLit> learntLits;
-    std::vector<SatLit> stack;
-    std::vector<int> toClear;
     std::vector<uint32_t> levelStamps;
     uint32_t stamp = 0;
 
