@@ -113,12 +113,9 @@ void SatProbe::AddSigns(const CheckedSigns& checked, const SignList& bounds) {
     }
 }
 
-bool SatProbe::HasSolution(const SearchBoard& board, const Placement* path, int length, int square,
-                           unsigned excluded) {
-    ++questions;
-    if (circle) {
-        return false;
-    }
+// Whether the last solution found fits the board, `excluded` taken from the
+// candidates of `square`.
+bool SatProbe::Fits(const SearchBoard& board, int square, unsigned excluded) const {
     bool fits = haveSolution;
     for (int i = 0; i < kSquareCount && fits; ++i) {
         const unsigned candidates = board.numbers[i] != 0
@@ -126,10 +123,10 @@ bool SatProbe::HasSolution(const SearchBoard& board, const Placement* path, int 
                                         : board.candidates[i] & ~(i == square ? excluded : 0u);
         fits = (candidates >> lastSolution[i] & 1) != 0;
     }
-    if (fits) {
-        return true;
-    }
-    ++solved;
+    return fits;
+}
+
+void SatProbe::Assume(const Placement* path, int length, int square, unsigned excluded) {
     assumptions.clear();
     for (int k = 0; k < length; ++k) {
         assumptions.push_back(Digit(path[k].square, path[k].digit - 1));
@@ -137,6 +134,19 @@ bool SatProbe::HasSolution(const SearchBoard& board, const Placement* path, int 
     for (unsigned digits = excluded; digits != 0; digits &= digits - 1) {
         assumptions.push_back(Negated(Digit(square, LowestBit(digits))));
     }
+}
+
+bool SatProbe::HasSolution(const SearchBoard& board, const Placement* path, int length, int square,
+                           unsigned excluded) {
+    ++questions;
+    if (circle) {
+        return false;
+    }
+    if (Fits(board, square, excluded)) {
+        return true;
+    }
+    ++solved;
+    Assume(path, length, square, excluded);
     if (solver.Solve(assumptions.data(), static_cast<int>(assumptions.size())) !=
         SatResult::Satisfiable) {
         return false;
@@ -150,4 +160,17 @@ bool SatProbe::HasSolution(const SearchBoard& board, const Placement* path, int 
     }
     haveSolution = true;
     return true;
+}
+
+bool SatProbe::MayHaveSolution(const SearchBoard& board, const Placement* path, int length,
+                               int square, unsigned excluded) {
+    if (circle) {
+        return false;
+    }
+    if (Fits(board, square, excluded)) {
+        return true;
+    }
+    Assume(path, length, square, excluded);
+    return solver.Solve(assumptions.data(), static_cast<int>(assumptions.size()), 0) !=
+           SatResult::Unsatisfiable;
 }

@@ -41,6 +41,10 @@ public:
     // (or narrower): a solution found before that fits it answers at once.
     bool HasSolution(const SearchBoard& board, const Placement* path = nullptr, int length = 0,
                      int square = 0, unsigned excluded = 0);
+    // The same question answered by propagation alone: false only where the
+    // board has no solution, true where it may have one.
+    bool MayHaveSolution(const SearchBoard& board, const Placement* path, int length, int square,
+                         unsigned excluded);
 
     // For the benchmarks: the questions asked, those the solver answered (the
     // others the last solution did), and its conflicts.
@@ -49,6 +53,8 @@ public:
     long Conflicts() const { return solver.Conflicts(); }
 
 private:
+    bool Fits(const SearchBoard& board, int square, unsigned excluded) const;
+    void Assume(const Placement* path, int length, int square, unsigned excluded);
     void AddSigns(const CheckedSigns& checked, const SignList& bounds);
 
     SatSolver solver;

@@ -468,9 +468,6 @@ SatResult SatSolver::Search(long conflictLimit, long stopAt, const SatLit* assum
             bumpBy /= kDecay;
             continue;
         }
-        if (here >= conflictLimit || conflicts >= stopAt) {
-            return SatResult::Unknown;
-        }
         SatLit next = -1;
         while (Level() < count) {
             const SatLit assumption = assumptions[Level()];
@@ -483,6 +480,12 @@ SatResult SatSolver::Search(long conflictLimit, long stopAt, const SatLit* assum
                 next = assumption;
                 break;
             }
+        }
+        // The budget is looked at before each decision of the solver's
+        // own: the assumptions are placed first, so that with none the
+        // answer is whether propagation refutes them.
+        if (next < 0 && (here >= conflictLimit || conflicts >= stopAt)) {
+            return SatResult::Unknown;
         }
         while (next < 0 && !heap.empty()) {
             const int var = HeapPop();

@@ -58,7 +58,10 @@ public:
     }
 
     // Whether the formula has a model in which every assumption holds. With a
-    // budget of conflicts (negative: none) it may give up: Unknown.
+    // budget of conflicts (negative: none) it may give up, once the
+    // assumptions are placed: Unknown. With a budget of 0 it answers only
+    // where propagation from the assumptions, and what it learns on the way,
+    // refutes them.
     SatResult Solve(const SatLit* assumptions, int count, long conflictBudget = -1);
 
     // The model of the last Satisfiable answer.

@@ -1,6 +1,7 @@
 // The SAT solver against counting every assignment, on random formulas asked
 // many questions in a row (so that learnt clauses carry over between them,
-// and some with chosen variables decided first),
+// some with chosen variables decided first, and each asked by propagation
+// alone first),
 // and on a formula that needs thousands of conflicts.
 #include <random>
 #include <vector>
@@ -43,6 +44,7 @@ TEST(SatSolver, AgreesWithEveryAssignmentUnderAssumptions) {
     auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
     int satisfiable = 0;
     int unsatisfiable = 0;
+    int quickRefuted = 0;
     for (int formula = 0; formula < 60 && !HasFailure(); ++formula) {
         const int vars = 8 + below(8);
         // Every other formula with its first variables decided true first,
@@ -72,6 +74,13 @@ TEST(SatSolver, AgreesWithEveryAssignmentUnderAssumptions) {
                 for (unsigned a = 0; a < (1u << vars) && !expected; ++a) {
                     expected = Satisfies(clauses, assumptions, a);
                 }
+                // Propagation alone (a budget of no conflicts) refutes only
+                // what has no model, and never claims one.
+                const SatResult quick =
+                    solver.Solve(assumptions.data(), static_cast<int>(assumptions.size()), 0);
+                ASSERT_EQ(quick, expected ? SatResult::Unknown : quick)
+                    << "formula " << formula << ", clause " << n;
+                quickRefuted += quick == SatResult::Unsatisfiable ? 1 : 0;
                 const SatResult result =
                     solver.Solve(assumptions.data(), static_cast<int>(assumptions.size()));
                 ASSERT_EQ(result, expected ? SatResult::Satisfiable : SatResult::Unsatisfiable)
@@ -89,6 +98,8 @@ TEST(SatSolver, AgreesWithEveryAssignmentUnderAssumptions) {
     }
     EXPECT_GT(satisfiable, 100);
     EXPECT_GT(unsatisfiable, 100);
+    EXPECT_GT(quickRefuted, 20);
+    EXPECT_LT(quickRefuted, unsatisfiable);
 }
 
 // Eight pigeons in seven holes: no resolution proof is short, so the solver
