@@ -138,14 +138,12 @@ void SatProbe::Assume(const Placement* path, int length, int square, unsigned ex
 
 bool SatProbe::HasSolution(const SearchBoard& board, const Placement* path, int length, int square,
                            unsigned excluded) {
-    ++questions;
     if (circle) {
         return false;
     }
     if (Fits(board, square, excluded)) {
         return true;
     }
-    ++solved;
     Assume(path, length, square, excluded);
     if (solver.Solve(assumptions.data(), static_cast<int>(assumptions.size())) !=
         SatResult::Satisfiable) {

@@ -46,12 +46,6 @@ public:
     bool MayHaveSolution(const SearchBoard& board, const Placement* path, int length, int square,
                          unsigned excluded);
 
-    // For the benchmarks: the questions asked, those the solver answered (the
-    // others the last solution did), and its conflicts.
-    long Questions() const { return questions; }
-    long Solved() const { return solved; }
-    long Conflicts() const { return solver.Conflicts(); }
-
 private:
     bool Fits(const SearchBoard& board, int square, unsigned excluded) const;
     void Assume(const Placement* path, int length, int square, unsigned excluded);
@@ -64,6 +58,4 @@ private:
     // question is often about a part of the tree that still holds it.
     uint8_t lastSolution[kSquareCount] = {};
     bool haveSolution = false;
-    long questions = 0;
-    long solved = 0;
 };
