@@ -138,30 +138,18 @@ void SatProbe::Assume(const Placement* path, int length, int square, unsigned ex
 
 bool SatProbe::HasSolution(const SearchBoard& board, const Placement* path, int length, int square,
                            unsigned excluded) {
-    if (circle) {
-        return false;
-    }
-    if (Fits(board, square, excluded)) {
-        return true;
-    }
-    Assume(path, length, square, excluded);
-    if (solver.Solve(assumptions.data(), static_cast<int>(assumptions.size())) !=
-        SatResult::Satisfiable) {
-        return false;
-    }
-    for (int i = 0; i < kSquareCount; ++i) {
-        for (int d = 0; d < kDigitCount; ++d) {
-            if (solver.ModelValue(VarOf(Digit(i, d)))) {
-                lastSolution[i] = static_cast<uint8_t>(d);
-            }
-        }
-    }
-    haveSolution = true;
-    return true;
+    return Ask(board, path, length, square, excluded, -1);
 }
 
 bool SatProbe::MayHaveSolution(const SearchBoard& board, const Placement* path, int length,
                                int square, unsigned excluded) {
+    return Ask(board, path, length, square, excluded, 0);
+}
+
+// With no budget the solver answers in full; with none for conflicts it
+// answers Unsatisfiable or Unknown, never Satisfiable.
+bool SatProbe::Ask(const SearchBoard& board, const Placement* path, int length, int square,
+                   unsigned excluded, long conflictBudget) {
     if (circle) {
         return false;
     }
@@ -169,6 +157,17 @@ bool SatProbe::MayHaveSolution(const SearchBoard& board, const Placement* path, 
         return true;
     }
     Assume(path, length, square, excluded);
-    return solver.Solve(assumptions.data(), static_cast<int>(assumptions.size()), 0) !=
-           SatResult::Unsatisfiable;
+    const SatResult result =
+        solver.Solve(assumptions.data(), static_cast<int>(assumptions.size()), conflictBudget);
+    if (result == SatResult::Satisfiable) {
+        for (int i = 0; i < kSquareCount; ++i) {
+            for (int d = 0; d < kDigitCount; ++d) {
+                if (solver.ModelValue(VarOf(Digit(i, d)))) {
+                    lastSolution[i] = static_cast<uint8_t>(d);
+                }
+            }
+        }
+        haveSolution = true;
+    }
+    return result != SatResult::Unsatisfiable;
 }

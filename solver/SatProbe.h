@@ -47,6 +47,9 @@ public:
                          unsigned excluded);
 
 private:
+    // Either question, with the solver's budget of conflicts (-1: none).
+    bool Ask(const SearchBoard& board, const Placement* path, int length, int square,
+             unsigned excluded, long conflictBudget);
     bool Fits(const SearchBoard& board, int square, unsigned excluded) const;
     void Assume(const Placement* path, int length, int square, unsigned excluded);
     void AddSigns(const CheckedSigns& checked, const SignList& bounds);
