@@ -379,9 +379,25 @@ TEST(FastSearch, EmptyGridAtEveryLimitAndDepth) {
     ExpectSameSearch(engine, 255, -5, "empty grid, negative limit");
 }
 
-// Puzzles spread evenly over a collection file ('#' lines are comments, CRLF
-// endings, anything after the 81 characters ignored), each searched to the
-// depth and limit the collection's entry gives for its place in the list.
+namespace {
+
+// The puzzles of a collection file in tests/data: '#' lines are comments,
+// CRLF endings and anything after the 81 characters are ignored.
+std::vector<std::string> ReadCollection(const std::string& file) {
+    std::ifstream in(std::string(NEREKU_TEST_DATA_DIR) + "/" + file);
+    std::vector<std::string> all;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line[0] != '#' && line.size() >= 81) {
+            all.push_back(line.substr(0, 81));
+        }
+    }
+    return all;
+}
+
+} // namespace
+
+// Puzzles spread evenly over a collection file, each searched to the depth
+// and limit the collection's entry gives for its place in the list.
 struct Collection {
     const char* file;
     size_t wanted;
@@ -393,13 +409,7 @@ class FastSearchCollection : public testing::TestWithParam<Collection> {};
 
 TEST_P(FastSearchCollection, SameAsThePlainSearch) {
     const Collection& set = GetParam();
-    std::ifstream file(std::string(NEREKU_TEST_DATA_DIR) + "/" + set.file);
-    std::vector<std::string> all;
-    for (std::string line; std::getline(file, line);) {
-        if (!line.empty() && line[0] != '#' && line.size() >= 81) {
-            all.push_back(line.substr(0, 81));
-        }
-    }
+    const std::vector<std::string> all = ReadCollection(set.file);
     ASSERT_FALSE(all.empty()) << "no puzzles in tests/data/" << set.file;
     // A slow build searches every eighth of them.
     const size_t wanted = NEREKU_SLOW_BUILD ? std::max<size_t>(set.wanted / 8, 10) : set.wanted;
@@ -434,13 +444,7 @@ INSTANTIATE_TEST_SUITE_P(Puzzles, FastSearchCollection,
 // limits that their solutions fall short of, meet and pass, some with rows in
 // the list already.
 TEST(FastSearch, HardPuzzlesWithGivensTakenAway) {
-    std::ifstream file(std::string(NEREKU_TEST_DATA_DIR) + "/puzzles6_forum_hardest_1106.txt");
-    std::vector<std::string> all;
-    for (std::string line; std::getline(file, line);) {
-        if (!line.empty() && line[0] != '#' && line.size() >= 81) {
-            all.push_back(line.substr(0, 81));
-        }
-    }
+    const std::vector<std::string> all = ReadCollection("puzzles6_forum_hardest_1106.txt");
     ASSERT_GT(all.size(), 100u);
     Rng rng(1465);
     int some = 0; // boards with 2 to 99 solutions
