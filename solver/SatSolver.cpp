@@ -68,9 +68,25 @@ SatSolver::SatSolver(int variables, const SharedBinaries* sharedBinaries, int ch
 
 // ---- The formula.
 
+int SatSolver::AddVariable() {
+    const int var = vars++;
+    values.insert(values.end(), {0, 0});
+    levels.push_back(0);
+    reasons.push_back(kNoReason);
+    phases.push_back(0);
+    implied.resize(implied.size() + 2);
+    watches.resize(watches.size() + 2);
+    activity.push_back(0.0);
+    heapIndex.push_back(-1);
+    seen.push_back(0);
+    model.push_back(0);
+    return var;
+}
+
 void SatSolver::AddClause(const SatLit* lits, int count) {
     Backtrack(0);
     assumed.clear(); // the levels kept for the next question are gone
+    resume = false;
     if (!ok) {
         return;
     }
@@ -96,6 +112,38 @@ void SatSolver::AddClause(const SatLit* lits, int count) {
     } else {
         originals.push_back(Attach(clause.data(), static_cast<int>(clause.size()), false, 0));
     }
+}
+
+void SatSolver::AddClauseAfterModel(const SatLit* lits, int count) {
+    const int kept = static_cast<int>(assumed.size());
+    std::vector<SatLit>& clause = learntLits;
+    clause.assign(lits, lits + count);
+    const bool falsified =
+        count >= 2 && Level() > kept &&
+        std::all_of(clause.begin(), clause.end(), [&](SatLit lit) { return values[lit] < 0; });
+    if (!falsified) {
+        AddClause(lits, count);
+        return;
+    }
+    // The literal of the highest level first, the next highest second: the
+    // clause implies the first once the levels above the second are undone.
+    std::partial_sort(clause.begin(), clause.begin() + 2, clause.end(),
+                      [&](SatLit a, SatLit b) { return levels[VarOf(a)] > levels[VarOf(b)]; });
+    const int back = levels[VarOf(clause[1])];
+    if (back < kept || levels[VarOf(clause[0])] == back) {
+        AddClause(lits, count);
+        return;
+    }
+    Backtrack(back);
+    if (count == 2) {
+        AddBinary(clause[0], clause[1]);
+        Assign(clause[0], kBinary | static_cast<uint32_t>(clause[1]));
+    } else {
+        const uint32_t added = Attach(clause.data(), count, false, 0);
+        originals.push_back(added);
+        Assign(clause[0], added);
+    }
+    resume = true;
 }
 
 uint32_t SatSolver::Attach(const SatLit* lits, int count, bool learnt, int lbd) {
@@ -503,6 +551,10 @@ SatResult SatSolver::Search(long conflictLimit, long stopAt, const SatLit* assum
             for (int var = 0; var < vars; ++var) {
                 model[var] = static_cast<uint8_t>(values[PositiveLit(var)] > 0);
             }
+            modelDecisions.clear();
+            for (int level = count; level < Level(); ++level) {
+                modelDecisions.push_back(trail[trailLimits[level]]);
+            }
             return SatResult::Satisfiable;
         }
         trailLimits.push_back(static_cast<int>(trail.size()));
@@ -521,8 +573,13 @@ SatResult SatSolver::Solve(const SatLit* assumptions, int count, long conflictBu
     if (!ok || learnts.size() >= learntLimit) {
         same = 0;
     }
-    Backtrack(same);
-    if (same == 0) {
+    // After a clause added to a model, the same question goes on from where
+    // the clause left the levels above its assumptions.
+    if (!(resume && same == count)) {
+        Backtrack(same);
+    }
+    resume = false;
+    if (Level() == 0) {
         if (!ok || Propagate() != kNoReason) {
             ok = false;
             return SatResult::Unsatisfiable;

@@ -50,6 +50,18 @@ public:
     // the rest at once, where one that rules one out fixes little.
     explicit SatSolver(int variables, const SharedBinaries* shared = nullptr, int chosen = 0);
 
+    // Adds a clause that the model of the last answer (Satisfiable) makes
+    // false, such as one that shuts that model out: the solver undoes its
+    // levels down to the second latest of the clause's literals, where the
+    // clause implies the latest, and the next question with the same
+    // assumptions goes on from there, near the last model. A clause that
+    // would undo assumptions is added as AddClause adds it.
+    void AddClauseAfterModel(const SatLit* lits, int count);
+
+    // A new variable, the one after the last, for the caller to assume or
+    // fix: clauses that name its negation hold only while it is assumed.
+    int AddVariable();
+
     // Adds a clause of the formula, between questions. A clause made false
     // by the facts already known makes every later answer Unsatisfiable.
     void AddClause(const SatLit* lits, int count);
@@ -66,6 +78,9 @@ public:
 
     // The model of the last Satisfiable answer.
     bool ModelValue(int var) const { return model[var] != 0; }
+    // The solver's own decisions that led to it, below the assumptions:
+    // with the formula and the assumptions they imply the whole model.
+    const std::vector<SatLit>& ModelDecisions() const { return modelDecisions; }
 
     long Conflicts() const { return conflicts; }
 
@@ -144,6 +159,8 @@ private:
     uint32_t stamp = 0;
 
     std::vector<SatLit> assumed; // the last question's assumptions, level by level
+    bool resume = false;         // the next question with them goes on from the levels above
     std::vector<uint8_t> model;
+    std::vector<SatLit> modelDecisions;
     long conflicts = 0;
 };

@@ -2,7 +2,9 @@
 // many questions in a row (so that learnt clauses carry over between them,
 // some with chosen variables decided first, and each asked by propagation
 // alone first),
-// and on a formula that needs thousands of conflicts.
+// on counting every model of such questions, and on a formula that needs
+// thousands of conflicts.
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -100,6 +102,73 @@ TEST(SatSolver, AgreesWithEveryAssignmentUnderAssumptions) {
     EXPECT_GT(unsatisfiable, 100);
     EXPECT_GT(quickRefuted, 20);
     EXPECT_LT(quickRefuted, unsatisfiable);
+}
+
+// Counting models as the probe does: each model found is shut out by a clause
+// over the solver's decisions that holds only while a variable of the count's
+// own is assumed, and that variable is false for good after the count. Each
+// model comes once, none is missed, and no later question is bound by them.
+TEST(SatSolver, CountsEveryModelOnceUnderAVariableOfItsOwn) {
+    std::mt19937 rng(11);
+    auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    constexpr unsigned kMost = 40;
+    int counted = 0;
+    int cutShort = 0;
+    for (int formula = 0; formula < 40 && !HasFailure(); ++formula) {
+        const int vars = 6 + below(6);
+        SatSolver solver(vars, nullptr, formula % 2 == 0 ? 0 : vars);
+        std::vector<Clause> clauses;
+        for (int n = 0; n < vars * 3; ++n) {
+            Clause clause;
+            for (int k = 0; k < 3; ++k) {
+                clause.push_back(2 * below(vars) + below(2));
+            }
+            clauses.push_back(clause);
+            solver.AddClause(clause.data(), static_cast<int>(clause.size()));
+            if (n % 4 != 3) {
+                continue;
+            }
+            std::vector<SatLit> assumptions;
+            for (int k = below(3); k > 0; --k) {
+                assumptions.push_back(2 * below(vars) + below(2));
+            }
+            unsigned expected = 0;
+            for (unsigned a = 0; a < (1u << vars); ++a) {
+                expected += Satisfies(clauses, assumptions, a) ? 1 : 0;
+            }
+            const SatLit own = PositiveLit(solver.AddVariable());
+            std::vector<SatLit> asked = assumptions;
+            asked.push_back(own);
+            std::vector<bool> seen(1u << vars, false);
+            unsigned found = 0;
+            while (found < kMost && solver.Solve(asked.data(), static_cast<int>(asked.size())) ==
+                                        SatResult::Satisfiable) {
+                unsigned model = 0;
+                for (int var = 0; var < vars; ++var) {
+                    model |= solver.ModelValue(var) ? 1u << var : 0u;
+                }
+                ASSERT_TRUE(Satisfies(clauses, assumptions, model)) << "formula " << formula;
+                ASSERT_FALSE(seen[model]) << "formula " << formula << ", model " << model;
+                seen[model] = true;
+                ++found;
+                Clause shutOut{Negated(own)};
+                for (const SatLit decision : solver.ModelDecisions()) {
+                    shutOut.push_back(Negated(decision));
+                }
+                solver.AddClauseAfterModel(shutOut.data(), static_cast<int>(shutOut.size()));
+            }
+            solver.AddClause({Negated(own)});
+            ASSERT_EQ(found, std::min(expected, kMost))
+                << "formula " << formula << ", clause " << n;
+            (expected < kMost ? counted : cutShort)++;
+            // The same question again, now without the count's clauses.
+            ASSERT_EQ(solver.Solve(assumptions.data(), static_cast<int>(assumptions.size())),
+                      expected > 0 ? SatResult::Satisfiable : SatResult::Unsatisfiable)
+                << "formula " << formula << ", clause " << n;
+        }
+    }
+    EXPECT_GT(counted, 100);
+    EXPECT_GT(cutShort, 20);
 }
 
 // Eight pigeons in seven holes: no resolution proof is short, so the solver
