@@ -48,6 +48,18 @@ SatProbe::SatProbe(const CheckedSigns& checked, const SignList& bounds, bool sig
                    const SearchBoard& start)
     : solver(kSquareCount * kDigitCount, &SudokuBinaries(), kSquareCount * kDigitCount),
       circle(signCircle) {
+    // The start's numbers, and the digits its empty squares have lost: known
+    // first, they leave the clauses below shorter.
+    for (int i = 0; i < kSquareCount; ++i) {
+        if (start.numbers[i] != 0) {
+            solver.AddClause({Digit(i, start.numbers[i] - 1)});
+            continue;
+        }
+        for (unsigned lost = kAllDigits & ~unsigned{start.candidates[i]}; lost != 0;
+             lost &= lost - 1) {
+            solver.AddClause({Negated(Digit(i, LowestBit(lost)))});
+        }
+    }
     SatLit lits[kDigitCount];
     for (int i = 0; i < kSquareCount; ++i) {
         for (int d = 0; d < kDigitCount; ++d) {
@@ -64,17 +76,6 @@ SatProbe::SatProbe(const CheckedSigns& checked, const SignList& bounds, bool sig
         }
     }
     AddSigns(checked, bounds);
-    // The start's numbers, and the digits its empty squares have lost.
-    for (int i = 0; i < kSquareCount; ++i) {
-        if (start.numbers[i] != 0) {
-            solver.AddClause({Digit(i, start.numbers[i] - 1)});
-            continue;
-        }
-        for (unsigned lost = kAllDigits & ~unsigned{start.candidates[i]}; lost != 0;
-             lost &= lost - 1) {
-            solver.AddClause({Negated(Digit(i, LowestBit(lost)))});
-        }
-    }
 }
 
 void SatProbe::AddSigns(const CheckedSigns& checked, const SignList& bounds) {
