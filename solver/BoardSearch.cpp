@@ -4,10 +4,10 @@
 // branched on although the member search would branch on them, since no
 // branch below them can store anything: one with a unit that misses a digit,
 // and, once a node's branches have grown many, one whose remaining branches
-// the probe shows to hold no solution. On plain rules, a node's remaining
-// branches may also be left to the count, which finds their solutions by
-// other branches; they are then stored in the order these branches would
-// have stored them.
+// the probe shows to hold no solution. A node's remaining branches may also
+// be left to a count, which finds their solutions by other means (on plain
+// rules by other branches, with signs by the probe's solver); they are then
+// stored in the order these branches would have stored them.
 #include "solver/BoardSearch.h"
 
 #include <algorithm>
@@ -43,6 +43,11 @@ constexpr long kFirstProbeWithoutSigns = 20000;
 constexpr long kCountAfter = 8;
 constexpr int kOpenTop = 50;
 constexpr long kCountBudget = 4096;
+// With signs the full question becomes a count by the probe's solver, of up
+// to this many solutions: a part of the tree with a few solutions and long
+// stretches without any is then done at once. A count that finds this many
+// has cost more than the question would have, so it stays short.
+constexpr int kSolverCountMost = 32;
 
 bool HasSignBits(const EdgeMask* edgeMasks) {
     EdgeMask any = 0;
@@ -179,8 +184,13 @@ BoardSearch::Counted BoardSearch::StoreCountedRest(const SearchBoard& board, int
         return Counted::Unknown;
     }
     std::vector<SolvedNumbers> found;
-    LineSearch count(freeRules);
-    const bool finished = count.CountRest(board, chosen, tried, wanted, kCountBudget, found);
+    bool finished = false;
+    if (anySign) {
+        finished = Probe().CountSolutions(path, depthBelowTop, chosen, tried, wanted, found);
+    } else {
+        LineSearch count(freeRules);
+        finished = count.CountRest(board, chosen, tried, wanted, kCountBudget, found);
+    }
     const int many = static_cast<int>(found.size());
     if (many >= room) {
         return Counted::Full;
@@ -236,12 +246,17 @@ bool BoardSearch::MayBranch(const SearchBoard& board, Order order, unsigned char
 
 // The first question is about the whole board the top level left: when it
 // has no solution, nothing below it is searched any more.
-bool BoardSearch::RestIsEmpty(const SearchBoard& board, int chosen, unsigned tried) {
+SatProbe& BoardSearch::Probe() {
     if (!probe) {
         probe = std::make_unique<SatProbe>(checked, checkedSigns, circle, *topBoard);
         hopeless = !probe->HasSolution(*topBoard);
     }
-    return hopeless || !probe->HasSolution(board, path, depthBelowTop, chosen, tried);
+    return *probe;
+}
+
+bool BoardSearch::RestIsEmpty(const SearchBoard& board, int chosen, unsigned tried) {
+    SatProbe& asked = Probe();
+    return hopeless || !asked.HasSolution(board, path, depthBelowTop, chosen, tried);
 }
 
 void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char depth) {
@@ -295,9 +310,9 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
     // that a board of many solutions costs it little. Once a count has found
     // as many solutions as the room left below a node, the node's branches
     // fill the list, and no count about them can finish any more.
-    const bool countable = !anySign && below == Order::Free && depth >= board.emptySquares;
+    const bool countable = below == Order::Free && depth >= board.emptySquares;
     const long fullBefore = fullCounts;
-    if (countable && top && board.emptySquares >= kOpenTop) {
+    if (countable && !anySign && top && board.emptySquares >= kOpenTop) {
         const Counted counted = StoreCountedRest(*base, chosen, 0, 2);
         if (counted == Counted::All) {
             return;
@@ -326,7 +341,7 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
             quickAfter = kQuickAfter;
             countAfter = kCountAfter;
         }
-        if (countable && fullCounts == fullBefore && nodes - start >= countAfter) {
+        if (countable && !anySign && fullCounts == fullBefore && nodes - start >= countAfter) {
             const Counted counted = StoreCountedRest(*base, chosen, tried, maxSolutions);
             if (counted == Counted::All) {
                 break;
@@ -341,7 +356,13 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
             quickAfter *= 2;
         }
         if (nodes - start >= probeAfter && nodes >= firstProbe) {
-            if (RestIsEmpty(*base, chosen, tried)) {
+            if (countable && anySign && fullCounts == fullBefore) {
+                const Counted counted = StoreCountedRest(*base, chosen, tried, kSolverCountMost);
+                if (counted == Counted::All || hopeless) {
+                    break;
+                }
+                fullCounts += counted == Counted::Full ? 1 : 0;
+            } else if (RestIsEmpty(*base, chosen, tried)) {
                 break;
             }
             probeAfter *= 2;

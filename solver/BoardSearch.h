@@ -45,6 +45,8 @@ private:
     // Whether the board can still be branched on; `order` says how it was
     // propagated.
     bool MayBranch(const SearchBoard& board, Order order, unsigned char depth) const;
+    // The probe, made when first asked for.
+    SatProbe& Probe();
     // Whether the branches below the board after `tried` have no solution.
     bool RestIsEmpty(const SearchBoard& board, int chosen, unsigned tried);
     void Store(const SearchBoard& board, Order order);

@@ -7,13 +7,11 @@
 // own order.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
 #include "solver/FreeOrderRules.h"
-
-using SolvedNumbers = std::array<uint8_t, kSquareCount>;
+#include "solver/SatProbe.h"
 
 class LineSearch {
 public:

@@ -161,14 +161,51 @@ bool SatProbe::Ask(const SearchBoard& board, const Placement* path, int length, 
     const SatResult result =
         solver.Solve(assumptions.data(), static_cast<int>(assumptions.size()), conflictBudget);
     if (result == SatResult::Satisfiable) {
-        for (int i = 0; i < kSquareCount; ++i) {
-            for (int d = 0; d < kDigitCount; ++d) {
-                if (solver.ModelValue(VarOf(Digit(i, d)))) {
-                    lastSolution[i] = static_cast<uint8_t>(d);
-                }
-            }
-        }
-        haveSolution = true;
+        KeepModel();
     }
     return result != SatResult::Unsatisfiable;
+}
+
+void SatProbe::KeepModel() {
+    for (int i = 0; i < kSquareCount; ++i) {
+        for (int d = 0; d < kDigitCount; ++d) {
+            if (solver.ModelValue(VarOf(Digit(i, d)))) {
+                lastSolution[i] = static_cast<uint8_t>(d);
+            }
+        }
+    }
+    haveSolution = true;
+}
+
+// Each solution found is shut out by a clause that holds only for this count:
+// not all of the solver's decisions that led to it (they imply the whole
+// solution). The clauses name a variable of the count's own, assumed during
+// the count and false for good after it, so that neither they nor what the
+// solver learns from them binds any later question.
+bool SatProbe::CountSolutions(const Placement* path, int length, int square, unsigned excluded,
+                              int most, std::vector<SolvedNumbers>& found) {
+    found.clear();
+    if (circle) {
+        return true;
+    }
+    const SatLit own = PositiveLit(solver.AddVariable());
+    Assume(path, length, square, excluded);
+    assumptions.push_back(own);
+    std::vector<SatLit> shutOut;
+    while (static_cast<int>(found.size()) < most &&
+           solver.Solve(assumptions.data(), static_cast<int>(assumptions.size())) ==
+               SatResult::Satisfiable) {
+        KeepModel();
+        SolvedNumbers& numbers = found.emplace_back();
+        for (int i = 0; i < kSquareCount; ++i) {
+            numbers[i] = static_cast<uint8_t>(lastSolution[i] + 1);
+        }
+        shutOut.assign(1, Negated(own));
+        for (const SatLit decision : solver.ModelDecisions()) {
+            shutOut.push_back(Negated(decision));
+        }
+        solver.AddClauseAfterModel(shutOut.data(), static_cast<int>(shutOut.size()));
+    }
+    solver.AddClause({Negated(own)});
+    return static_cast<int>(found.size()) < most;
 }

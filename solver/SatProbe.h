@@ -1,7 +1,8 @@
-// Whether a board has any solution at all, answered in full by the SAT
-// solver. The game's search asks it before going on into a part of the tree
-// that has grown large: a part without solution stores nothing, so it may be
-// cut without changing the results.
+// Whether a board has any solution at all, and which, answered in full by
+// the SAT solver. The game's search asks it before going on into a part of
+// the tree that has grown large: a part without solution stores nothing, so
+// it may be cut without changing the results; a part of a few solutions may
+// be counted at once, and they are then stored in the search's order.
 //
 // A solution here is what the game's search can store below a board: its
 // numbers kept, every empty square given one of its candidates, every unit
@@ -10,16 +11,22 @@
 // built once for the search. A question names a board below the start by the
 // digits placed on the way down to it, as assumptions: the search's own
 // narrowing on the way only drops digits that no such solution has, so a
-// board without solution for the solver has none for the search either. One
+// board without solution for the solver has none for the search either.
+// Where the search narrows in the free order, it also stores every such
+// solution below a board, so that a count finds exactly what the branches
+// below it store. One
 // question shares most of its way with the last one, so the solver keeps
 // their common part, and what it learns serves all later questions.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
 #include "solver/SatSolver.h"
 #include "solver/SignLists.h"
+
+using SolvedNumbers = std::array<uint8_t, kSquareCount>;
 
 // A digit placed by a branch of the search.
 struct Placement {
@@ -46,11 +53,18 @@ public:
     bool MayHaveSolution(const SearchBoard& board, const Placement* path, int length, int square,
                          unsigned excluded);
 
+    // The solutions of that board, up to `most` of them, into `found`, in an
+    // order of the solver's own: true where they are all of them (fewer than
+    // `most`).
+    bool CountSolutions(const Placement* path, int length, int square, unsigned excluded, int most,
+                        std::vector<SolvedNumbers>& found);
+
 private:
     // Either question, with the solver's budget of conflicts (-1: none).
     bool Ask(const SearchBoard& board, const Placement* path, int length, int square,
              unsigned excluded, long conflictBudget);
     bool Fits(const SearchBoard& board, int square, unsigned excluded) const;
+    void KeepModel();
     void Assume(const Placement* path, int length, int square, unsigned excluded);
     void AddSigns(const CheckedSigns& checked, const SignList& bounds);
 
