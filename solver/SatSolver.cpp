@@ -271,12 +271,43 @@ uint32_t SatSolver::Propagate() {
     return kNoReason;
 }
 
+// ---- The propagator's clauses.
+
+void SatSolver::Deduce(const SatLit* lits, int count) {
+    std::vector<SatLit>& clause = deducedLits;
+    clause.clear();
+    // Literals false at level 0 are false for good: left out.
+    for (int k = 0; k < count; ++k) {
+        if (levels[VarOf(lits[k])] > 0) {
+            clause.push_back(lits[k]);
+        }
+    }
+    if (clause.empty()) {
+        ok = false;
+    } else if (clause.size() == 1) {
+        deducedFact = clause[0];
+    } else {
+        // Analysed from the latest of its levels.
+        std::partial_sort(clause.begin(), clause.begin() + 2, clause.end(),
+                          [&](SatLit a, SatLit b) { return levels[VarOf(a)] > levels[VarOf(b)]; });
+        Backtrack(levels[VarOf(clause[0])]);
+        const int size = static_cast<int>(clause.size());
+        deduced = Attach(clause.data(), size, true, size);
+        learnts.push_back(deduced);
+    }
+}
+
 // ---- Learning.
 
 int SatSolver::ReasonLits(uint32_t reason, SatLit impliedLit, const SatLit*& lits) {
     if (reason == kPairConflict) {
         lits = conflictPair;
         return 2;
+    }
+    if (reason == kExplained) {
+        propagator->Explain(impliedLit, explained);
+        lits = explained.data();
+        return static_cast<int>(explained.size());
     }
     if (reason & kBinary) {
         // The implied literal is passed over by the callers; only the other counts.
@@ -489,7 +520,36 @@ int SatSolver::HeapPop() {
 SatResult SatSolver::Search(long conflictLimit, long stopAt, const SatLit* assumptions, int count) {
     long here = 0;
     for (;;) {
-        const uint32_t conflict = Propagate();
+        uint32_t conflict = Propagate();
+        if (conflict == kNoReason && propagator != nullptr) {
+            const size_t before = trail.size();
+            propagator->Settle(*this);
+            if (!ok) {
+                return SatResult::Unsatisfiable;
+            }
+            if (deducedFact >= 0) {
+                // Found below level 0: it takes effect from there.
+                const SatLit fact = deducedFact;
+                deducedFact = -1;
+                deduced = kNoReason;
+                Backtrack(0);
+                assumed.clear();
+                if (values[fact] < 0) {
+                    ok = false;
+                    return SatResult::Unsatisfiable;
+                }
+                if (values[fact] == 0) {
+                    Assign(fact, kNoReason);
+                }
+                continue;
+            }
+            if (deduced != kNoReason) {
+                conflict = deduced;
+                deduced = kNoReason;
+            } else if (trail.size() != before) {
+                continue;
+            }
+        }
         if (conflict != kNoReason) {
             ++conflicts;
             ++here;

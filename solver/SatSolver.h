@@ -31,6 +31,21 @@ inline int VarOf(SatLit lit) {
 
 enum class SatResult { Satisfiable, Unsatisfiable, Unknown };
 
+class SatSolver;
+
+// Reasoning of the formula's owner that unit propagation lacks, asked each
+// time propagation settles. It implies literals (SatSolver::Imply) and tells
+// their reasons only when the solver's analysis asks for them; a conflict it
+// hands over as a clause (SatSolver::Deduce). Both follow from the formula.
+class SatPropagator {
+public:
+    virtual ~SatPropagator() = default;
+    virtual void Settle(SatSolver& solver) = 0;
+    // Why `lit` holds, which this propagator implied: `lit` and the
+    // literals, false before it was implied, of a clause that forced it.
+    virtual void Explain(SatLit lit, std::vector<SatLit>& clause) const = 0;
+};
+
 // Binary clauses that many solvers share, read only, so that each solver
 // need not build them: the literals implied by each literal p are
 // implied[begin[p]] to implied[begin[p + 1] - 1].
@@ -57,6 +72,19 @@ public:
     // assumptions goes on from there, near the last model. A clause that
     // would undo assumptions is added as AddClause adds it.
     void AddClauseAfterModel(const SatLit* lits, int count);
+
+    // The propagator asked when propagation settles, or nullptr; it must
+    // outlive the solver's questions.
+    void SetPropagator(SatPropagator* settle) { propagator = settle; }
+    // For the propagator: a literal's value, 1 true, -1 false, 0 open; and
+    // the literals made true so far, in their order.
+    int Value(SatLit lit) const { return values[lit]; }
+    const std::vector<SatLit>& Trail() const { return trail; }
+    // For the propagator: an open literal that it can explain.
+    void Imply(SatLit lit) { Assign(lit, kExplained); }
+    // For the propagator: a clause that follows from the formula and whose
+    // literals are all false, a conflict; the propagator then stops.
+    void Deduce(const SatLit* lits, int count);
 
     // A new variable, the one after the last, for the caller to assume or
     // fix: clauses that name its negation hold only while it is assumed.
@@ -92,6 +120,8 @@ private:
     static constexpr uint32_t kBinary = 0x80000000u;
     // Propagate's answer for a conflict of a binary clause (in `conflictPair`).
     static constexpr uint32_t kPairConflict = 0xFFFFFFFEu;
+    // The reason of a literal that the propagator implied.
+    static constexpr uint32_t kExplained = 0xFFFFFFFDu;
 
     struct Watch {
         uint32_t clause;
@@ -147,6 +177,9 @@ private:
     // short.
     size_t learntLimit = 250;
     SatLit conflictPair[2] = {0, 0};
+    SatPropagator* propagator = nullptr;
+    uint32_t deduced = kNoReason; // a conflict that Deduce was given
+    SatLit deducedFact = -1;      // a conflict of one literal: it holds at level 0
 
     std::vector<double> activity;
     double bumpBy = 1.0;
@@ -155,6 +188,8 @@ private:
 
     std::vector<uint8_t> seen;
     std::vector<SatLit> learntLits;
+    std::vector<SatLit> deducedLits;
+    std::vector<SatLit> explained;
     std::vector<uint32_t> levelStamps;
     uint32_t stamp = 0;
 

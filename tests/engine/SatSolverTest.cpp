@@ -2,9 +2,10 @@
 // many questions in a row (so that learnt clauses carry over between them,
 // some with chosen variables decided first, and each asked by propagation
 // alone first),
-// on counting every model of such questions, and on a formula that needs
-// thousands of conflicts.
+// on counting every model of such questions, with a propagator beside the
+// clauses, and on a formula that needs thousands of conflicts.
 #include <algorithm>
+#include <map>
 #include <random>
 #include <vector>
 
@@ -38,6 +39,64 @@ bool Satisfies(const std::vector<Clause>& clauses, const std::vector<SatLit>& as
     }
     return true;
 }
+
+// "At most one of the group is true", for a few groups of variables, as a
+// propagator rather than as clauses: a true variable strikes the rest of its
+// group, and two true ones are a conflict.
+class AtMostOne : public SatPropagator {
+public:
+    explicit AtMostOne(std::vector<std::vector<int>> groupsOfVars)
+        : groups(std::move(groupsOfVars)) {}
+
+    void Settle(SatSolver& solver) override {
+        for (const std::vector<int>& group : groups) {
+            int holder = -1;
+            for (const int var : group) {
+                if (solver.Value(PositiveLit(var)) <= 0) {
+                    continue;
+                }
+                if (holder >= 0) {
+                    const SatLit both[] = {NegativeLit(holder), NegativeLit(var)};
+                    solver.Deduce(both, 2);
+                    ++deduced;
+                    return;
+                }
+                holder = var;
+            }
+            for (const int var : group) {
+                if (holder >= 0 && solver.Value(NegativeLit(var)) == 0) {
+                    struckBy[var] = holder;
+                    solver.Imply(NegativeLit(var));
+                }
+            }
+        }
+    }
+
+    void Explain(SatLit lit, std::vector<SatLit>& clause) const override {
+        clause.assign({lit, NegativeLit(struckBy.at(VarOf(lit)))});
+        ++explained;
+    }
+
+    bool Holds(unsigned assignment) const {
+        for (const std::vector<int>& group : groups) {
+            int count = 0;
+            for (const int var : group) {
+                count += static_cast<int>((assignment >> var) & 1);
+            }
+            if (count > 1) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    mutable long explained = 0; // how many reasons the solver asked for
+    long deduced = 0;           // how many conflicts this found
+
+private:
+    std::vector<std::vector<int>> groups;
+    std::map<int, int> struckBy;
+};
 
 } // namespace
 
@@ -169,6 +228,80 @@ TEST(SatSolver, CountsEveryModelOnceUnderAVariableOfItsOwn) {
     }
     EXPECT_GT(counted, 100);
     EXPECT_GT(cutShort, 20);
+}
+
+// The same with a propagator beside the clauses: its literals are explained
+// only when a conflict's analysis reaches them, and its conflicts come as
+// clauses, some of them with one literal above level 0.
+TEST(SatSolver, AgreesWithEveryAssignmentWithAPropagator) {
+    std::mt19937 rng(5);
+    auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    int satisfiable = 0;
+    int unsatisfiable = 0;
+    long explained = 0;
+    long deduced = 0;
+    for (int formula = 0; formula < 80 && !HasFailure(); ++formula) {
+        // Exactly one of each group: "at least one" as a clause, "at most
+        // one" by the propagator; then random clauses across the groups.
+        const int vars = 10 + below(5);
+        std::vector<std::vector<int>> groups;
+        for (int var = 0; var < vars; ++var) {
+            if (groups.empty() || static_cast<int>(groups.back().size()) == 3 + formula % 2) {
+                groups.emplace_back();
+            }
+            groups.back().push_back(var);
+        }
+        AtMostOne atMostOne(groups);
+        SatSolver solver(vars, nullptr, formula % 3 == 0 ? 0 : vars);
+        solver.SetPropagator(&atMostOne);
+        std::vector<Clause> clauses;
+        for (const std::vector<int>& group : groups) {
+            Clause some;
+            for (const int var : group) {
+                some.push_back(PositiveLit(var));
+            }
+            clauses.push_back(some);
+            solver.AddClause(some.data(), static_cast<int>(some.size()));
+        }
+        for (int n = 0; n < vars * 2; ++n) {
+            Clause clause;
+            for (int k = 2 + below(2); k > 0; --k) {
+                clause.push_back(2 * below(vars) + below(2));
+            }
+            clauses.push_back(clause);
+            solver.AddClause(clause.data(), static_cast<int>(clause.size()));
+            if (n % 2 != 1) {
+                continue;
+            }
+            std::vector<SatLit> assumptions;
+            for (int k = below(3); k > 0; --k) {
+                assumptions.push_back(2 * below(vars) + below(2));
+            }
+            bool expected = false;
+            for (unsigned a = 0; a < (1u << vars) && !expected; ++a) {
+                expected = Satisfies(clauses, assumptions, a) && atMostOne.Holds(a);
+            }
+            const SatResult result =
+                solver.Solve(assumptions.data(), static_cast<int>(assumptions.size()));
+            ASSERT_EQ(result, expected ? SatResult::Satisfiable : SatResult::Unsatisfiable)
+                << "formula " << formula << ", clause " << n;
+            if (expected) {
+                unsigned model = 0;
+                for (int var = 0; var < vars; ++var) {
+                    model |= solver.ModelValue(var) ? 1u << var : 0u;
+                }
+                EXPECT_TRUE(Satisfies(clauses, assumptions, model) && atMostOne.Holds(model))
+                    << "formula " << formula;
+            }
+            (expected ? satisfiable : unsatisfiable)++;
+        }
+        explained += atMostOne.explained;
+        deduced += atMostOne.deduced;
+    }
+    EXPECT_GT(satisfiable, 100);
+    EXPECT_GT(unsatisfiable, 100);
+    EXPECT_GT(explained, 50) << "the analysis hardly asked for reasons";
+    EXPECT_GT(deduced, 50) << "the propagator hardly found a conflict";
 }
 
 // Eight pigeons in seven holes: no resolution proof is short, so the solver
