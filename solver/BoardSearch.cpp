@@ -45,9 +45,12 @@ constexpr int kOpenTop = 50;
 constexpr long kCountBudget = 4096;
 // With signs the full question becomes a count by the probe's solver, of up
 // to this many solutions: a part of the tree with a few solutions and long
-// stretches without any is then done at once. A count that finds this many
-// has cost more than the question would have, so it stays short.
+// stretches without any is then done at once. Once it has found one, the
+// count may meet so many conflicts more: a count that does not finish has
+// cost more than the question would have, and on the slowest boards those
+// that go on longer mostly do not finish.
 constexpr int kSolverCountMost = 32;
+constexpr long kSolverCountBudget = 256;
 
 bool HasSignBits(const EdgeMask* edgeMasks) {
     EdgeMask any = 0;
@@ -186,7 +189,8 @@ BoardSearch::Counted BoardSearch::StoreCountedRest(const SearchBoard& board, int
     std::vector<SolvedNumbers> found;
     bool finished = false;
     if (anySign) {
-        finished = Probe().CountSolutions(path, depthBelowTop, chosen, tried, wanted, found);
+        finished = Probe().CountSolutions(path, depthBelowTop, chosen, tried, wanted,
+                                          kSolverCountBudget, found);
     } else {
         LineSearch count(freeRules);
         finished = count.CountRest(board, chosen, tried, wanted, kCountBudget, found);

@@ -307,7 +307,7 @@ void SatProbe::KeepModel() {
 // the count and false for good after it, so that neither they nor what the
 // solver learns from them binds any later question.
 bool SatProbe::CountSolutions(const Placement* path, int length, int square, unsigned excluded,
-                              int most, std::vector<SolvedNumbers>& found) {
+                              int most, long conflictBudget, std::vector<SolvedNumbers>& found) {
     found.clear();
     if (circle) {
         return true;
@@ -316,9 +316,17 @@ bool SatProbe::CountSolutions(const Placement* path, int length, int square, uns
     Assume(path, length, square, excluded);
     assumptions.push_back(own);
     std::vector<SatLit> shutOut;
-    while (static_cast<int>(found.size()) < most &&
-           solver.Solve(assumptions.data(), static_cast<int>(assumptions.size())) ==
-               SatResult::Satisfiable) {
+    long stopAt = -1; // once one is found
+    SatResult result = SatResult::Unknown;
+    while (static_cast<int>(found.size()) < most) {
+        const long budget = stopAt < 0 ? -1 : std::max(0L, stopAt - solver.Conflicts());
+        result = solver.Solve(assumptions.data(), static_cast<int>(assumptions.size()), budget);
+        if (result != SatResult::Satisfiable) {
+            break;
+        }
+        if (found.empty()) {
+            stopAt = solver.Conflicts() + conflictBudget;
+        }
         KeepModel();
         SolvedNumbers& numbers = found.emplace_back();
         for (int i = 0; i < kSquareCount; ++i) {
@@ -331,5 +339,5 @@ bool SatProbe::CountSolutions(const Placement* path, int length, int square, uns
         solver.AddClauseAfterModel(shutOut.data(), static_cast<int>(shutOut.size()));
     }
     solver.AddClause({Negated(own)});
-    return static_cast<int>(found.size()) < most;
+    return result == SatResult::Unsatisfiable;
 }

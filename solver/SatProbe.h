@@ -96,9 +96,10 @@ public:
 
     // The solutions of that board, up to `most` of them, into `found`, in an
     // order of the solver's own: true where they are all of them (fewer than
-    // `most`).
+    // `most`). Once it has found one, the count gives up after
+    // `conflictBudget` conflicts more: false.
     bool CountSolutions(const Placement* path, int length, int square, unsigned excluded, int most,
-                        std::vector<SolvedNumbers>& found);
+                        long conflictBudget, std::vector<SolvedNumbers>& found);
 
 private:
     // Either question, with the solver's budget of conflicts (-1: none).
