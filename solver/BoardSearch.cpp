@@ -362,7 +362,7 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
         if (nodes - start >= probeAfter && nodes >= firstProbe) {
             if (countable && anySign && fullCounts == fullBefore) {
                 const Counted counted = StoreCountedRest(*base, chosen, tried, kSolverCountMost);
-                if (counted == Counted::All || hopeless) {
+                if (counted == Counted::All) {
                     break;
                 }
                 fullCounts += counted == Counted::Full ? 1 : 0;

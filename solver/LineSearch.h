@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "solver/FreeOrderRules.h"
-#include "solver/SatProbe.h"
 
 class LineSearch {
 public:

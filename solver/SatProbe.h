@@ -14,19 +14,16 @@
 // board without solution for the solver has none for the search either.
 // Where the search narrows in the free order, it also stores every such
 // solution below a board, so that a count finds exactly what the branches
-// below it store. One
-// question shares most of its way with the last one, so the solver keeps
-// their common part, and what it learns serves all later questions.
+// below it store. One question shares most of its way with the last one, so
+// the solver keeps their common part, and what it learns serves all later
+// questions.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
 #include "solver/SatSolver.h"
 #include "solver/SignLists.h"
-
-using SolvedNumbers = std::array<uint8_t, kSquareCount>;
 
 // A digit placed by a branch of the search.
 struct Placement {

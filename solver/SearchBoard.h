@@ -7,6 +7,7 @@
 // flag 0 or 1; the search leaves other boards on the squares.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "Grid.h"
@@ -25,6 +26,9 @@ struct SearchBoard {
     bool repeated;                   // a unit holds a digit twice
     bool stranded;                   // an empty square has no candidate left
 };
+
+// A solved board's numbers, as the counts find them.
+using SolvedNumbers = std::array<uint8_t, kSquareCount>;
 
 // Whether the squares hold only values the search board keeps exactly:
 // numbers 0 to 9, givens and candidate flags 0 or 1.
