@@ -40,6 +40,48 @@ bool Satisfies(const std::vector<Clause>& clauses, const std::vector<SatLit>& as
     return true;
 }
 
+// Random literals over the first `vars` variables, and the model of the
+// solver's last answer as one bit a variable.
+class Random {
+public:
+    explicit Random(unsigned seed) : rng(seed) {}
+    int Below(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
+    std::vector<SatLit> Lits(int vars, int count) {
+        std::vector<SatLit> lits;
+        for (int k = 0; k < count; ++k) {
+            lits.push_back(2 * Below(vars) + Below(2));
+        }
+        return lits;
+    }
+
+private:
+    std::mt19937 rng;
+};
+
+unsigned ModelOf(const SatSolver& solver, int vars) {
+    unsigned model = 0;
+    for (int var = 0; var < vars; ++var) {
+        model |= solver.ModelValue(var) ? 1u << var : 0u;
+    }
+    return model;
+}
+
+// Whether the solver answers as trying every assignment did (`expected`),
+// with a model that `holds` where it has one.
+template <typename Holds>
+testing::AssertionResult AnswersAsExpected(SatSolver& solver,
+                                           const std::vector<SatLit>& assumptions, int vars,
+                                           bool expected, Holds holds) {
+    const SatResult result = solver.Solve(assumptions.data(), static_cast<int>(assumptions.size()));
+    if (result != (expected ? SatResult::Satisfiable : SatResult::Unsatisfiable)) {
+        return testing::AssertionFailure() << "the wrong answer";
+    }
+    if (expected && !holds(ModelOf(solver, vars))) {
+        return testing::AssertionFailure() << "a model that does not hold";
+    }
+    return testing::AssertionSuccess();
+}
+
 // "At most one of the group is true", for a few groups of variables, as a
 // propagator rather than as clauses: a true variable strikes the rest of its
 // group, and two true ones are a conflict.
@@ -101,25 +143,21 @@ private:
 } // namespace
 
 TEST(SatSolver, AgreesWithEveryAssignmentUnderAssumptions) {
-    std::mt19937 rng(7);
-    auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    Random random(7);
     int satisfiable = 0;
     int unsatisfiable = 0;
     int quickRefuted = 0;
     for (int formula = 0; formula < 60 && !HasFailure(); ++formula) {
-        const int vars = 8 + below(8);
+        const int vars = 8 + random.Below(8);
         // Every other formula with its first variables decided true first,
         // the rest left to propagation and, where it leaves them open, to
         // decisions after those.
-        SatSolver solver(vars, nullptr, formula % 2 == 0 ? 0 : 1 + below(vars));
+        SatSolver solver(vars, nullptr, formula % 2 == 0 ? 0 : 1 + random.Below(vars));
         std::vector<Clause> clauses;
-        const int count = vars * (3 + below(3)); // around the hard ratio of 3-SAT
+        const int count = vars * (3 + random.Below(3)); // around the hard ratio of 3-SAT
         for (int n = 0; n <= count; ++n) {
-            Clause clause;
-            const int width = n % 7 == 0 ? 2 : 3 + below(2) - (n % 11 == 0 ? 2 : 0);
-            for (int k = 0; k < width; ++k) {
-                clause.push_back(2 * below(vars) + below(2));
-            }
+            const int width = n % 7 == 0 ? 2 : 3 + random.Below(2) - (n % 11 == 0 ? 2 : 0);
+            const Clause clause = random.Lits(vars, width);
             clauses.push_back(clause);
             solver.AddClause(clause.data(), static_cast<int>(clause.size()));
             if (n % (count / 3 + 1) != 0) {
@@ -127,10 +165,7 @@ TEST(SatSolver, AgreesWithEveryAssignmentUnderAssumptions) {
             }
             // A few questions with random assumptions between the clauses.
             for (int question = 0; question < 6; ++question) {
-                std::vector<SatLit> assumptions;
-                for (int k = below(5); k > 0; --k) {
-                    assumptions.push_back(2 * below(vars) + below(2));
-                }
+                const std::vector<SatLit> assumptions = random.Lits(vars, random.Below(5));
                 bool expected = false;
                 for (unsigned a = 0; a < (1u << vars) && !expected; ++a) {
                     expected = Satisfies(clauses, assumptions, a);
@@ -142,17 +177,10 @@ TEST(SatSolver, AgreesWithEveryAssignmentUnderAssumptions) {
                 ASSERT_EQ(quick, expected ? SatResult::Unknown : quick)
                     << "formula " << formula << ", clause " << n;
                 quickRefuted += quick == SatResult::Unsatisfiable ? 1 : 0;
-                const SatResult result =
-                    solver.Solve(assumptions.data(), static_cast<int>(assumptions.size()));
-                ASSERT_EQ(result, expected ? SatResult::Satisfiable : SatResult::Unsatisfiable)
+                ASSERT_TRUE(AnswersAsExpected(
+                    solver, assumptions, vars, expected,
+                    [&](unsigned model) { return Satisfies(clauses, assumptions, model); }))
                     << "formula " << formula << ", clause " << n;
-                if (expected) {
-                    unsigned model = 0;
-                    for (int var = 0; var < vars; ++var) {
-                        model |= solver.ModelValue(var) ? 1u << var : 0u;
-                    }
-                    EXPECT_TRUE(Satisfies(clauses, assumptions, model)) << "formula " << formula;
-                }
                 (expected ? satisfiable : unsatisfiable)++;
             }
         }
@@ -168,29 +196,22 @@ TEST(SatSolver, AgreesWithEveryAssignmentUnderAssumptions) {
 // own is assumed, and that variable is false for good after the count. Each
 // model comes once, none is missed, and no later question is bound by them.
 TEST(SatSolver, CountsEveryModelOnceUnderAVariableOfItsOwn) {
-    std::mt19937 rng(11);
-    auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    Random random(11);
     constexpr unsigned kMost = 40;
     int counted = 0;
     int cutShort = 0;
     for (int formula = 0; formula < 40 && !HasFailure(); ++formula) {
-        const int vars = 6 + below(6);
+        const int vars = 6 + random.Below(6);
         SatSolver solver(vars, nullptr, formula % 2 == 0 ? 0 : vars);
         std::vector<Clause> clauses;
         for (int n = 0; n < vars * 3; ++n) {
-            Clause clause;
-            for (int k = 0; k < 3; ++k) {
-                clause.push_back(2 * below(vars) + below(2));
-            }
+            const Clause clause = random.Lits(vars, 3);
             clauses.push_back(clause);
             solver.AddClause(clause.data(), static_cast<int>(clause.size()));
             if (n % 4 != 3) {
                 continue;
             }
-            std::vector<SatLit> assumptions;
-            for (int k = below(3); k > 0; --k) {
-                assumptions.push_back(2 * below(vars) + below(2));
-            }
+            const std::vector<SatLit> assumptions = random.Lits(vars, random.Below(3));
             unsigned expected = 0;
             for (unsigned a = 0; a < (1u << vars); ++a) {
                 expected += Satisfies(clauses, assumptions, a) ? 1 : 0;
@@ -202,10 +223,7 @@ TEST(SatSolver, CountsEveryModelOnceUnderAVariableOfItsOwn) {
             unsigned found = 0;
             while (found < kMost && solver.Solve(asked.data(), static_cast<int>(asked.size())) ==
                                         SatResult::Satisfiable) {
-                unsigned model = 0;
-                for (int var = 0; var < vars; ++var) {
-                    model |= solver.ModelValue(var) ? 1u << var : 0u;
-                }
+                const unsigned model = ModelOf(solver, vars);
                 ASSERT_TRUE(Satisfies(clauses, assumptions, model)) << "formula " << formula;
                 ASSERT_FALSE(seen[model]) << "formula " << formula << ", model " << model;
                 seen[model] = true;
@@ -234,8 +252,7 @@ TEST(SatSolver, CountsEveryModelOnceUnderAVariableOfItsOwn) {
 // only when a conflict's analysis reaches them, and its conflicts come as
 // clauses, some of them with one literal above level 0.
 TEST(SatSolver, AgreesWithEveryAssignmentWithAPropagator) {
-    std::mt19937 rng(5);
-    auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    Random random(5);
     int satisfiable = 0;
     int unsatisfiable = 0;
     long explained = 0;
@@ -243,7 +260,7 @@ TEST(SatSolver, AgreesWithEveryAssignmentWithAPropagator) {
     for (int formula = 0; formula < 80 && !HasFailure(); ++formula) {
         // Exactly one of each group: "at least one" as a clause, "at most
         // one" by the propagator; then random clauses across the groups.
-        const int vars = 10 + below(5);
+        const int vars = 10 + random.Below(5);
         std::vector<std::vector<int>> groups;
         for (int var = 0; var < vars; ++var) {
             if (groups.empty() || static_cast<int>(groups.back().size()) == 3 + formula % 2) {
@@ -264,35 +281,23 @@ TEST(SatSolver, AgreesWithEveryAssignmentWithAPropagator) {
             solver.AddClause(some.data(), static_cast<int>(some.size()));
         }
         for (int n = 0; n < vars * 2; ++n) {
-            Clause clause;
-            for (int k = 2 + below(2); k > 0; --k) {
-                clause.push_back(2 * below(vars) + below(2));
-            }
+            const Clause clause = random.Lits(vars, 2 + random.Below(2));
             clauses.push_back(clause);
             solver.AddClause(clause.data(), static_cast<int>(clause.size()));
             if (n % 2 != 1) {
                 continue;
             }
-            std::vector<SatLit> assumptions;
-            for (int k = below(3); k > 0; --k) {
-                assumptions.push_back(2 * below(vars) + below(2));
-            }
+            const std::vector<SatLit> assumptions = random.Lits(vars, random.Below(3));
             bool expected = false;
             for (unsigned a = 0; a < (1u << vars) && !expected; ++a) {
                 expected = Satisfies(clauses, assumptions, a) && atMostOne.Holds(a);
             }
-            const SatResult result =
-                solver.Solve(assumptions.data(), static_cast<int>(assumptions.size()));
-            ASSERT_EQ(result, expected ? SatResult::Satisfiable : SatResult::Unsatisfiable)
+            ASSERT_TRUE(AnswersAsExpected(solver, assumptions, vars, expected,
+                                          [&](unsigned model) {
+                                              return Satisfies(clauses, assumptions, model) &&
+                                                     atMostOne.Holds(model);
+                                          }))
                 << "formula " << formula << ", clause " << n;
-            if (expected) {
-                unsigned model = 0;
-                for (int var = 0; var < vars; ++var) {
-                    model |= solver.ModelValue(var) ? 1u << var : 0u;
-                }
-                EXPECT_TRUE(Satisfies(clauses, assumptions, model) && atMostOne.Holds(model))
-                    << "formula " << formula;
-            }
             (expected ? satisfiable : unsatisfiable)++;
         }
         explained += atMostOne.explained;
