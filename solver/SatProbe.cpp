@@ -6,7 +6,7 @@
 // signs too. (Order variables, "the digit exceeds k", would say the same with
 // shorter clauses, but cost more assignments than they save.) Where signs
 // narrow squares to bounds, squares of a block often share a row of digits
-// that they must take between them: BlockIntervals sees that, beside the
+// that they must take between them: UnitIntervals sees that, beside the
 // clauses, and on the slowest boards the solver then meets a third of the
 // conflicts. The solver decides digit variables only, each true: "square i
 // holds d", as the search does.
@@ -49,19 +49,19 @@ const SharedBinaries& SudokuBinaries() {
 
 } // namespace
 
-void BlockIntervals::Settle(SatSolver& solver) {
+void UnitIntervals::Settle(SatSolver& solver) {
     const std::vector<SatLit>& trail = solver.Trail();
     unsigned struck = 0;
     for (size_t k = std::min(settled, trail.size()); k < trail.size(); ++k) {
         const SatLit lit = trail[k];
         if ((lit & 1) != 0 && VarOf(lit) < kSquareCount * kDigitCount) {
-            struck |= 1u << (kUnits.units[VarOf(lit) / kDigitCount][2] - 2 * 9);
+            struck |= kUnits.unitSet[VarOf(lit) / kDigitCount];
         }
     }
     settled = trail.size();
     for (unsigned dirty = struck & watched; dirty != 0; dirty &= dirty - 1) {
-        const int block = LowestBit(dirty);
-        const uint8_t* squares = kUnits.squares[2 * 9 + block];
+        const int unit = LowestBit(dirty);
+        const uint8_t* squares = kUnits.squares[unit];
         unsigned candidates[9];
         // For each digit, the squares whose lowest candidate it is, and those
         // whose highest it is.
@@ -107,7 +107,7 @@ void BlockIntervals::Settle(SatSolver& solver) {
                      outside &= outside - 1) {
                     news = (candidates[LowestBit(outside)] & digits) != 0;
                 }
-                if (news && !Take(solver, block, candidates, inside, digits)) {
+                if (news && !Take(solver, unit, candidates, inside, digits)) {
                     return;
                 }
             }
@@ -115,13 +115,13 @@ void BlockIntervals::Settle(SatSolver& solver) {
     }
 }
 
-bool BlockIntervals::Take(SatSolver& solver, int block, const unsigned* candidates, unsigned inside,
-                          unsigned digits) {
-    const uint8_t* squares = kUnits.squares[2 * 9 + block];
+bool UnitIntervals::Take(SatSolver& solver, int unit, const unsigned* candidates, unsigned inside,
+                         unsigned digits) {
+    const uint8_t* squares = kUnits.squares[unit];
     if (kSets.count[inside] > kSets.count[digits]) {
         // More squares than digits: no solution.
         conflict.clear();
-        AddReason(block, inside, digits, conflict);
+        AddReason(unit, inside, digits, conflict);
         solver.Deduce(conflict.data(), static_cast<int>(conflict.size()));
         return false;
     }
@@ -132,12 +132,12 @@ bool BlockIntervals::Take(SatSolver& solver, int block, const unsigned* candidat
             if (solver.Value(lit) < 0) {
                 // The square holds the digit: no solution.
                 conflict.assign(1, lit);
-                AddReason(block, inside, digits, conflict);
+                AddReason(unit, inside, digits, conflict);
                 solver.Deduce(conflict.data(), static_cast<int>(conflict.size()));
                 return false;
             }
             if (solver.Value(lit) == 0) {
-                why[VarOf(lit)] = {static_cast<uint8_t>(block), static_cast<uint16_t>(inside),
+                why[VarOf(lit)] = {static_cast<uint8_t>(unit), static_cast<uint16_t>(inside),
                                    static_cast<uint16_t>(digits)};
                 solver.Imply(lit);
             }
@@ -146,9 +146,9 @@ bool BlockIntervals::Take(SatSolver& solver, int block, const unsigned* candidat
     return true;
 }
 
-void BlockIntervals::AddReason(int block, unsigned inside, unsigned digits,
-                               std::vector<SatLit>& clause) const {
-    const uint8_t* squares = kUnits.squares[2 * 9 + block];
+void UnitIntervals::AddReason(int unit, unsigned inside, unsigned digits,
+                              std::vector<SatLit>& clause) const {
+    const uint8_t* squares = kUnits.squares[unit];
     for (unsigned rest = inside; rest != 0; rest &= rest - 1) {
         const int square = squares[LowestBit(rest)];
         for (unsigned other = kAllDigits & ~digits; other != 0; other &= other - 1) {
@@ -157,10 +157,10 @@ void BlockIntervals::AddReason(int block, unsigned inside, unsigned digits,
     }
 }
 
-void BlockIntervals::Explain(SatLit lit, std::vector<SatLit>& clause) const {
+void UnitIntervals::Explain(SatLit lit, std::vector<SatLit>& clause) const {
     const Why& reason = why[VarOf(lit)];
     clause.assign(1, lit);
-    AddReason(reason.block, reason.inside, reason.digits, clause);
+    AddReason(reason.unit, reason.inside, reason.digits, clause);
 }
 
 SatProbe::SatProbe(const CheckedSigns& checked, const SignList& bounds, bool signCircle,
@@ -195,7 +195,7 @@ SatProbe::SatProbe(const CheckedSigns& checked, const SignList& bounds, bool sig
         }
     }
     AddSigns(checked, bounds);
-    if (intervals.HasBlocks()) {
+    if (intervals.HasUnits()) {
         solver.SetPropagator(&intervals);
     }
 }
@@ -204,13 +204,14 @@ void SatProbe::AddSigns(const CheckedSigns& checked, const SignList& bounds) {
     if (checked.count == 0 || circle) {
         return;
     }
+    for (int u = 0; u < kUnitCount; ++u) {
+        intervals.AddUnit(u);
+    }
     bool bounded[kSquareCount] = {};
     SatLit lits[kDigitCount];
     for (int n = 0; n < checked.count; ++n) {
         const int smaller = checked.pairs[n].smaller;
         const int greater = checked.pairs[n].greater;
-        const int block = kUnits.units[smaller][2] - 2 * 9;
-        intervals.AddBlock(block);
         for (int d = 0; d < kDigitCount; ++d) {
             // Where the smaller holds d + 1, the greater holds more; where the
             // greater holds d + 1, the smaller holds less.

@@ -31,41 +31,41 @@ struct Placement {
     uint8_t digit;
 };
 
-// Within a block, k squares whose candidates all lie among k digits in a
-// row take those digits between them, so that no other square of the block
-// holds one: the form of Hall's rule that a block's signs make common, and
-// that unit propagation does not see. Asked by the solver each time its
-// propagation settles, it looks at the blocks that hold a sign.
-class BlockIntervals : public SatPropagator {
+// Within a unit, k squares whose candidates all lie among k digits in a
+// row take those digits between them, so that no other square of the unit
+// holds one: the form of Hall's rule that signs make common (they narrow
+// squares to bounds), and that unit propagation does not see. Asked by the
+// solver each time its propagation settles, it looks again at the units
+// where a digit was struck since.
+class UnitIntervals : public SatPropagator {
 public:
-    // A block (0 to 8) to look at.
-    void AddBlock(int block) { watched |= 1u << block; }
-    bool HasBlocks() const { return watched != 0; }
+    // A unit (0 to 26) to look at.
+    void AddUnit(int unit) { watched |= 1u << unit; }
+    bool HasUnits() const { return watched != 0; }
     void Settle(SatSolver& solver) override;
     void Explain(SatLit lit, std::vector<SatLit>& clause) const override;
 
 private:
     // Why a digit was struck: the squares `inside` (places 0 to 8) of the
-    // block had only the digits `digits` left between them.
+    // unit had only the digits `digits` left between them.
     struct Why {
-        uint8_t block;
+        uint8_t unit;
         uint16_t inside;
         uint16_t digits;
     };
     // The digits `digits` (a row of them) are taken by the squares `inside`
-    // of block `block` (0 to 8): strikes them from the block's other
-    // squares; false on a conflict.
-    bool Take(SatSolver& solver, int block, const unsigned* candidates, unsigned inside,
+    // of the unit: strikes them from its other squares; false on a conflict.
+    bool Take(SatSolver& solver, int unit, const unsigned* candidates, unsigned inside,
               unsigned digits);
     // Adds to `clause` the literals saying that the squares `inside` of the
-    // block hold a digit other than `digits`: all false when it is deduced.
-    void AddReason(int block, unsigned inside, unsigned digits, std::vector<SatLit>& clause) const;
+    // unit hold a digit other than `digits`: all false when it is deduced.
+    void AddReason(int unit, unsigned inside, unsigned digits, std::vector<SatLit>& clause) const;
 
     Why why[kSquareCount * kDigitCount] = {};
 
-    unsigned watched = 0; // the blocks to look at, one bit a block
+    uint32_t watched = 0; // the units to look at, one bit a unit
     // What the last settling saw of the trail: each settling leaves no
-    // deduction undone, so a block needs a look only once a digit of it is
+    // deduction undone, so a unit needs a look only once a digit of it is
     // struck after that, and a trail cut back below it (by backtracking)
     // leaves a part that was settled.
     size_t settled = 0;
@@ -107,7 +107,7 @@ private:
     void Assume(const Placement* path, int length, int square, unsigned excluded);
     void AddSigns(const CheckedSigns& checked, const SignList& bounds);
 
-    BlockIntervals intervals;
+    UnitIntervals intervals;
     SatSolver solver;
     bool circle;
     std::vector<SatLit> assumptions;
