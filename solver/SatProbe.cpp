@@ -5,7 +5,7 @@
 // propagation then narrows both squares to their bounds, along chains of
 // signs too. (Order variables, "the digit exceeds k", would say the same with
 // shorter clauses, but cost more assignments than they save.) Where signs
-// narrow squares to bounds, squares of a block often share a row of digits
+// narrow squares to bounds, squares of a unit often share a row of digits
 // that they must take between them: UnitIntervals sees that, beside the
 // clauses, and on the slowest boards the solver then meets a third of the
 // conflicts. The solver decides digit variables only, each true: "square i
