@@ -64,9 +64,6 @@ std::string Narrow(const std::wstring& text) {
     return std::string(text.begin(), text.end());
 }
 
-// Solves the board in play and waits for the report: its time and text.
-// The time to Solve's report, and whether the search took long enough for
-// the window to show the wait cursor (the window counts each time it does).
 // From each of 30 inputs (`input(n)` gives the n-th) to the grid drawn again.
 template <typename Input> Summary TimeRedraws(GameSession& game, Input input) {
     std::vector<double> times;
@@ -80,6 +77,9 @@ template <typename Input> Summary TimeRedraws(GameSession& game, Input input) {
     return Summarise(times);
 }
 
+// Solves the board in play and waits for the report: its time and text.
+// The time to Solve's report, and whether the search took long enough for
+// the window to show the wait cursor (the window counts each time it does).
 std::pair<double, std::wstring> TimeSolve(GameSession& game) {
     const LRESULT waitCursors = game.Probe(ProbeWaitCursors);
     const auto start = Clock::now();

@@ -315,8 +315,10 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
     // as many solutions as the room left below a node, the node's branches
     // fill the list, and no count about them can finish any more.
     const bool countable = below == Order::Free && depth >= board.emptySquares;
+    const bool countByLines = countable && !anySign;
+    const bool countBySolver = countable && anySign;
     const long fullBefore = fullCounts;
-    if (countable && !anySign && top && board.emptySquares >= kOpenTop) {
+    if (countByLines && top && board.emptySquares >= kOpenTop) {
         const Counted counted = StoreCountedRest(*base, chosen, 0, 2);
         if (counted == Counted::All) {
             return;
@@ -345,7 +347,7 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
             quickAfter = kQuickAfter;
             countAfter = kCountAfter;
         }
-        if (countable && !anySign && fullCounts == fullBefore && nodes - start >= countAfter) {
+        if (countByLines && fullCounts == fullBefore && nodes - start >= countAfter) {
             const Counted counted = StoreCountedRest(*base, chosen, tried, maxSolutions);
             if (counted == Counted::All) {
                 break;
@@ -360,7 +362,7 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
             quickAfter *= 2;
         }
         if (nodes - start >= probeAfter && nodes >= firstProbe) {
-            if (countable && anySign && fullCounts == fullBefore) {
+            if (countBySolver && fullCounts == fullBefore) {
                 const Counted counted = StoreCountedRest(*base, chosen, tried, kSolverCountMost);
                 if (counted == Counted::All) {
                     break;

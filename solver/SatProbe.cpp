@@ -96,18 +96,11 @@ void UnitIntervals::Settle(SatSolver& solver) {
         for (int low = 0; low < 9; ++low) {
             for (int high = low + 1; high < 9 - (low == 0 ? 1 : 0); ++high) {
                 const unsigned inside = above[low] & below[high];
-                const int size = high - low + 1;
-                if (kSets.count[inside] < size) {
+                if (kSets.count[inside] < high - low + 1) {
                     continue;
                 }
-                // Mostly the squares outside have none of the digits already.
                 const unsigned digits = ((2u << high) - 1) & ~((1u << low) - 1);
-                bool news = kSets.count[inside] > size;
-                for (unsigned outside = kAllDigits & ~inside; outside != 0 && !news;
-                     outside &= outside - 1) {
-                    news = (candidates[LowestBit(outside)] & digits) != 0;
-                }
-                if (news && !Take(solver, unit, candidates, inside, digits)) {
+                if (!Take(solver, unit, candidates, inside, digits)) {
                     return;
                 }
             }
@@ -118,23 +111,26 @@ void UnitIntervals::Settle(SatSolver& solver) {
 bool UnitIntervals::Take(SatSolver& solver, int unit, const unsigned* candidates, unsigned inside,
                          unsigned digits) {
     const uint8_t* squares = kUnits.squares[unit];
-    if (kSets.count[inside] > kSets.count[digits]) {
-        // More squares than digits: no solution.
+    // No solution: more squares than digits, or a square outside that holds
+    // one of them (`held`, else -1).
+    const auto refute = [&](SatLit held) {
         conflict.clear();
+        if (held >= 0) {
+            conflict.push_back(held);
+        }
         AddReason(unit, inside, digits, conflict);
         solver.Deduce(conflict.data(), static_cast<int>(conflict.size()));
         return false;
+    };
+    if (kSets.count[inside] > kSets.count[digits]) {
+        return refute(-1);
     }
     for (unsigned outside = kAllDigits & ~inside; outside != 0; outside &= outside - 1) {
         const int k = LowestBit(outside);
         for (unsigned held = candidates[k] & digits; held != 0; held &= held - 1) {
             const SatLit lit = Negated(Digit(squares[k], LowestBit(held)));
             if (solver.Value(lit) < 0) {
-                // The square holds the digit: no solution.
-                conflict.assign(1, lit);
-                AddReason(unit, inside, digits, conflict);
-                solver.Deduce(conflict.data(), static_cast<int>(conflict.size()));
-                return false;
+                return refute(lit);
             }
             if (solver.Value(lit) == 0) {
                 why[VarOf(lit)] = {static_cast<uint8_t>(unit), static_cast<uint16_t>(inside),

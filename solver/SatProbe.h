@@ -54,7 +54,8 @@ private:
         uint16_t digits;
     };
     // The digits `digits` (a row of them) are taken by the squares `inside`
-    // of the unit: strikes them from its other squares; false on a conflict.
+    // of the unit: strikes them from its other squares, where any is left;
+    // false on a conflict.
     bool Take(SatSolver& solver, int unit, const unsigned* candidates, unsigned inside,
               unsigned digits);
     // Adds to `clause` the literals saying that the squares `inside` of the

@@ -114,6 +114,11 @@ void SatSolver::AddClause(const SatLit* lits, int count) {
     }
 }
 
+void SatSolver::LatestFirst(std::vector<SatLit>& clause) const {
+    std::partial_sort(clause.begin(), clause.begin() + 2, clause.end(),
+                      [&](SatLit a, SatLit b) { return levels[VarOf(a)] > levels[VarOf(b)]; });
+}
+
 void SatSolver::AddClauseAfterModel(const SatLit* lits, int count) {
     const int kept = static_cast<int>(assumed.size());
     std::vector<SatLit>& clause = learntLits;
@@ -125,10 +130,9 @@ void SatSolver::AddClauseAfterModel(const SatLit* lits, int count) {
         AddClause(lits, count);
         return;
     }
-    // The literal of the highest level first, the next highest second: the
-    // clause implies the first once the levels above the second are undone.
-    std::partial_sort(clause.begin(), clause.begin() + 2, clause.end(),
-                      [&](SatLit a, SatLit b) { return levels[VarOf(a)] > levels[VarOf(b)]; });
+    // The clause implies its latest literal once the levels above the next
+    // latest are undone.
+    LatestFirst(clause);
     const int back = levels[VarOf(clause[1])];
     if (back < kept || levels[VarOf(clause[0])] == back) {
         AddClause(lits, count);
@@ -288,8 +292,7 @@ void SatSolver::Deduce(const SatLit* lits, int count) {
         deducedFact = clause[0];
     } else {
         // Analysed from the latest of its levels.
-        std::partial_sort(clause.begin(), clause.begin() + 2, clause.end(),
-                          [&](SatLit a, SatLit b) { return levels[VarOf(a)] > levels[VarOf(b)]; });
+        LatestFirst(clause);
         Backtrack(levels[VarOf(clause[0])]);
         const int size = static_cast<int>(clause.size());
         deduced = Attach(clause.data(), size, true, size);

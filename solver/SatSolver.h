@@ -133,6 +133,9 @@ private:
     SatLit* ClauseLits(uint32_t clause) { return &arena[clause + 2]; }
     uint32_t Attach(const SatLit* lits, int count, bool learnt, int lbd);
     void AddBinary(SatLit a, SatLit b);
+    // Puts the clause's (two or more) literals of the latest levels first,
+    // the latest of all at the front.
+    void LatestFirst(std::vector<SatLit>& clause) const;
 
     int Level() const { return static_cast<int>(trailLimits.size()); }
     void Assign(SatLit lit, uint32_t reason);
