@@ -52,7 +52,7 @@ const SharedBinaries& SudokuBinaries() {
 void UnitIntervals::Settle(SatSolver& solver) {
     const std::vector<SatLit>& trail = solver.Trail();
     unsigned struck = 0;
-    for (size_t k = std::min(settled, trail.size()); k < trail.size(); ++k) {
+    for (size_t k = settled; k < trail.size(); ++k) {
         const SatLit lit = trail[k];
         if ((lit & 1) != 0 && VarOf(lit) < kSquareCount * kDigitCount) {
             struck |= kUnits.unitSet[VarOf(lit) / kDigitCount];

@@ -19,6 +19,7 @@
 // questions.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -44,6 +45,7 @@ public:
     bool HasUnits() const { return watched != 0; }
     void Settle(SatSolver& solver) override;
     void Explain(SatLit lit, std::vector<SatLit>& clause) const override;
+    void Backtracked(size_t size) override { settled = std::min(settled, size); }
 
 private:
     // Why a digit was struck: the squares `inside` (places 0 to 8) of the
@@ -65,10 +67,9 @@ private:
     Why why[kSquareCount * kDigitCount] = {};
 
     uint32_t watched = 0; // the units to look at, one bit a unit
-    // What the last settling saw of the trail: each settling leaves no
-    // deduction undone, so a unit needs a look only once a digit of it is
-    // struck after that, and a trail cut back below it (by backtracking)
-    // leaves a part that was settled.
+    // How much of the trail was settled: each settling leaves no deduction
+    // undone, so a unit needs a look only once a digit of it is struck
+    // beyond that. Backtracking cuts it back with the trail.
     size_t settled = 0;
     std::vector<SatLit> conflict;
 };

@@ -194,6 +194,9 @@ void SatSolver::Backtrack(int level) {
     trail.resize(keep);
     trailLimits.resize(level);
     head = keep;
+    if (propagator != nullptr) {
+        propagator->Backtracked(keep);
+    }
 }
 
 uint32_t SatSolver::Propagate() {

@@ -44,6 +44,10 @@ public:
     // Why `lit` holds, which this propagator implied: `lit` and the
     // literals, false before it was implied, of a clause that forced it.
     virtual void Explain(SatLit lit, std::vector<SatLit>& clause) const = 0;
+    // The trail was cut back to its first `size` literals, which were
+    // settled: a propagator that looks only at the literals made true since
+    // it last settled starts again from there.
+    virtual void Backtracked(size_t size) = 0;
 };
 
 // Binary clauses that many solvers share, read only, so that each solver

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <map>
 #include <random>
+#include <set>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -84,32 +85,28 @@ testing::AssertionResult AnswersAsExpected(SatSolver& solver,
 
 // "At most one of the group is true", for a few groups of variables, as a
 // propagator rather than as clauses: a true variable strikes the rest of its
-// group, and two true ones are a conflict.
+// group, and two true ones are a conflict. It looks only at the groups of the
+// variables made true since it last settled, as the probe's rules do, so it
+// misses a conflict where the solver does not tell it of a backtrack.
 class AtMostOne : public SatPropagator {
 public:
     explicit AtMostOne(std::vector<std::vector<int>> groupsOfVars)
         : groups(std::move(groupsOfVars)) {}
 
     void Settle(SatSolver& solver) override {
-        for (const std::vector<int>& group : groups) {
-            int holder = -1;
-            for (const int var : group) {
-                if (solver.Value(PositiveLit(var)) <= 0) {
-                    continue;
+        const std::vector<SatLit>& trail = solver.Trail();
+        std::set<size_t> touched;
+        for (size_t k = settled; k < trail.size(); ++k) {
+            for (size_t g = 0; g < groups.size() && (trail[k] & 1) == 0; ++g) {
+                if (std::count(groups[g].begin(), groups[g].end(), VarOf(trail[k])) != 0) {
+                    touched.insert(g);
                 }
-                if (holder >= 0) {
-                    const SatLit both[] = {NegativeLit(holder), NegativeLit(var)};
-                    solver.Deduce(both, 2);
-                    ++deduced;
-                    return;
-                }
-                holder = var;
             }
-            for (const int var : group) {
-                if (holder >= 0 && solver.Value(NegativeLit(var)) == 0) {
-                    struckBy[var] = holder;
-                    solver.Imply(NegativeLit(var));
-                }
+        }
+        settled = trail.size();
+        for (const size_t g : touched) {
+            if (!SettleGroup(solver, groups[g])) {
+                return;
             }
         }
     }
@@ -118,6 +115,8 @@ public:
         clause.assign({lit, NegativeLit(struckBy.at(VarOf(lit)))});
         ++explained;
     }
+
+    void Backtracked(size_t size) override { settled = std::min(settled, size); }
 
     bool Holds(unsigned assignment) const {
         for (const std::vector<int>& group : groups) {
@@ -136,8 +135,32 @@ public:
     long deduced = 0;           // how many conflicts this found
 
 private:
+    bool SettleGroup(SatSolver& solver, const std::vector<int>& group) {
+        int holder = -1;
+        for (const int var : group) {
+            if (solver.Value(PositiveLit(var)) <= 0) {
+                continue;
+            }
+            if (holder >= 0) {
+                const SatLit both[] = {NegativeLit(holder), NegativeLit(var)};
+                solver.Deduce(both, 2);
+                ++deduced;
+                return false;
+            }
+            holder = var;
+        }
+        for (const int var : group) {
+            if (holder >= 0 && solver.Value(NegativeLit(var)) == 0) {
+                struckBy[var] = holder;
+                solver.Imply(NegativeLit(var));
+            }
+        }
+        return true;
+    }
+
     std::vector<std::vector<int>> groups;
     std::map<int, int> struckBy;
+    size_t settled = 0; // how much of the trail was settled
 };
 
 } // namespace
