@@ -49,13 +49,30 @@ const SharedBinaries& SudokuBinaries() {
 
 } // namespace
 
+UnitIntervals::UnitIntervals() {
+    std::fill(std::begin(open), std::end(open), static_cast<uint16_t>(kAllDigits));
+}
+
+void UnitIntervals::Backtracking(const SatSolver& solver, size_t size) {
+    const std::vector<SatLit>& trail = solver.Trail();
+    for (size_t k = size; k < trail.size(); ++k) {
+        const SatLit lit = trail[k];
+        if ((lit & 1) != 0 && VarOf(lit) < kSquareCount * kDigitCount) {
+            open[VarOf(lit) / kDigitCount] |= static_cast<uint16_t>(1u << VarOf(lit) % kDigitCount);
+        }
+    }
+    settled = std::min(settled, size);
+}
+
 void UnitIntervals::Settle(SatSolver& solver) {
     const std::vector<SatLit>& trail = solver.Trail();
     unsigned struck = 0;
     for (size_t k = settled; k < trail.size(); ++k) {
         const SatLit lit = trail[k];
         if ((lit & 1) != 0 && VarOf(lit) < kSquareCount * kDigitCount) {
-            struck |= kUnits.unitSet[VarOf(lit) / kDigitCount];
+            const int square = VarOf(lit) / kDigitCount;
+            open[square] &= static_cast<uint16_t>(~(1u << VarOf(lit) % kDigitCount));
+            struck |= kUnits.unitSet[square];
         }
     }
     settled = trail.size();
@@ -68,10 +85,7 @@ void UnitIntervals::Settle(SatSolver& solver) {
         unsigned lowest[9] = {};
         unsigned highest[9] = {};
         for (int k = 0; k < 9; ++k) {
-            unsigned set = 0;
-            for (int d = 0; d < kDigitCount; ++d) {
-                set |= static_cast<unsigned>(solver.Value(Digit(squares[k], d)) >= 0) << d;
-            }
+            const unsigned set = open[squares[k]];
             if (set == 0) {
                 return; // propagation reports that
             }
@@ -135,6 +149,7 @@ bool UnitIntervals::Take(SatSolver& solver, int unit, const unsigned* candidates
             if (solver.Value(lit) == 0) {
                 why[VarOf(lit)] = {static_cast<uint8_t>(unit), static_cast<uint16_t>(inside),
                                    static_cast<uint16_t>(digits)};
+                open[squares[k]] &= static_cast<uint16_t>(~(1u << VarOf(lit) % kDigitCount));
                 solver.Imply(lit);
             }
         }

@@ -40,12 +40,13 @@ struct Placement {
 // where a digit was struck since.
 class UnitIntervals : public SatPropagator {
 public:
+    UnitIntervals();
     // A unit (0 to 26) to look at.
     void AddUnit(int unit) { watched |= 1u << unit; }
     bool HasUnits() const { return watched != 0; }
     void Settle(SatSolver& solver) override;
     void Explain(SatLit lit, std::vector<SatLit>& clause) const override;
-    void Backtracked(size_t size) override { settled = std::min(settled, size); }
+    void Backtracking(const SatSolver& solver, size_t size) override;
 
 private:
     // Why a digit was struck: the squares `inside` (places 0 to 8) of the
@@ -71,6 +72,9 @@ private:
     // undone, so a unit needs a look only once a digit of it is struck
     // beyond that. Backtracking cuts it back with the trail.
     size_t settled = 0;
+    // The digits each square has left: those struck on the settled part of
+    // the trail, or by this rule since, are gone.
+    uint16_t open[kSquareCount];
     std::vector<SatLit> conflict;
 };
 

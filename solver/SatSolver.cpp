@@ -167,20 +167,14 @@ void SatSolver::AddBinary(SatLit a, SatLit b) {
 
 // ---- Assignments.
 
-void SatSolver::Assign(SatLit lit, uint32_t reason) {
-    const int var = VarOf(lit);
-    values[lit] = 1;
-    values[Negated(lit)] = -1;
-    levels[var] = Level();
-    reasons[var] = reason;
-    trail.push_back(lit);
-}
-
 void SatSolver::Backtrack(int level) {
     if (Level() <= level) {
         return;
     }
     const size_t keep = static_cast<size_t>(trailLimits[level]);
+    if (propagator != nullptr) {
+        propagator->Backtracking(*this, keep);
+    }
     for (size_t k = trail.size(); k-- > keep;) {
         const SatLit lit = trail[k];
         const int var = VarOf(lit);
@@ -194,9 +188,6 @@ void SatSolver::Backtrack(int level) {
     trail.resize(keep);
     trailLimits.resize(level);
     head = keep;
-    if (propagator != nullptr) {
-        propagator->Backtracked(keep);
-    }
 }
 
 uint32_t SatSolver::Propagate() {

@@ -44,10 +44,11 @@ public:
     // Why `lit` holds, which this propagator implied: `lit` and the
     // literals, false before it was implied, of a clause that forced it.
     virtual void Explain(SatLit lit, std::vector<SatLit>& clause) const = 0;
-    // The trail was cut back to its first `size` literals, which were
-    // settled: a propagator that looks only at the literals made true since
-    // it last settled starts again from there.
-    virtual void Backtracked(size_t size) = 0;
+    // The solver is about to cut its trail back to the first `size`
+    // literals, which were settled (the ones after them are still on it): a
+    // propagator that looks only at the literals made true since it last
+    // settled starts again from there.
+    virtual void Backtracking(const SatSolver& solver, size_t size) = 0;
 };
 
 // Binary clauses that many solvers share, read only, so that each solver
@@ -142,7 +143,14 @@ private:
     void LatestFirst(std::vector<SatLit>& clause) const;
 
     int Level() const { return static_cast<int>(trailLimits.size()); }
-    void Assign(SatLit lit, uint32_t reason);
+    void Assign(SatLit lit, uint32_t reason) {
+        const int var = VarOf(lit);
+        values[lit] = 1;
+        values[Negated(lit)] = -1;
+        levels[var] = Level();
+        reasons[var] = reason;
+        trail.push_back(lit);
+    }
     // Propagates the trail; a conflict comes back as its clause (or
     // kPairConflict), else kNoReason.
     uint32_t Propagate();

@@ -116,7 +116,7 @@ public:
         ++explained;
     }
 
-    void Backtracked(size_t size) override { settled = std::min(settled, size); }
+    void Backtracking(const SatSolver&, size_t size) override { settled = std::min(settled, size); }
 
     bool Holds(unsigned assignment) const {
         for (const std::vector<int>& group : groups) {
