@@ -22,6 +22,11 @@ SatLit Digit(int square, int d) {
     return PositiveLit(kDigitCount * square + d);
 }
 
+// Whether the literal strikes a digit off a square (a digit variable false).
+bool StrikesDigit(SatLit lit) {
+    return (lit & 1) != 0 && VarOf(lit) < kSquareCount * kDigitCount;
+}
+
 // "No two" of a square's digits, and of a digit in two peers (once for each
 // pair of peers, though a pair may share two units): the same for every
 // level, so all probes share them.
@@ -57,8 +62,8 @@ void UnitIntervals::Backtracking(const SatSolver& solver, size_t size) {
     const std::vector<SatLit>& trail = solver.Trail();
     for (size_t k = size; k < trail.size(); ++k) {
         const SatLit lit = trail[k];
-        if ((lit & 1) != 0 && VarOf(lit) < kSquareCount * kDigitCount) {
-            open[VarOf(lit) / kDigitCount] |= static_cast<uint16_t>(1u << VarOf(lit) % kDigitCount);
+        if (StrikesDigit(lit)) {
+            Restore(VarOf(lit));
         }
     }
     settled = std::min(settled, size);
@@ -69,14 +74,13 @@ void UnitIntervals::Settle(SatSolver& solver) {
     unsigned struck = 0;
     for (size_t k = settled; k < trail.size(); ++k) {
         const SatLit lit = trail[k];
-        if ((lit & 1) != 0 && VarOf(lit) < kSquareCount * kDigitCount) {
-            const int square = VarOf(lit) / kDigitCount;
-            open[square] &= static_cast<uint16_t>(~(1u << VarOf(lit) % kDigitCount));
-            struck |= kUnits.unitSet[square];
+        if (StrikesDigit(lit)) {
+            Strike(VarOf(lit));
+            struck |= kUnits.unitSet[VarOf(lit) / kDigitCount];
         }
     }
     settled = trail.size();
-    for (unsigned dirty = struck & watched; dirty != 0; dirty &= dirty - 1) {
+    for (unsigned dirty = struck; dirty != 0; dirty &= dirty - 1) {
         const int unit = LowestBit(dirty);
         const uint8_t* squares = kUnits.squares[unit];
         unsigned candidates[9];
@@ -149,7 +153,7 @@ bool UnitIntervals::Take(SatSolver& solver, int unit, const unsigned* candidates
             if (solver.Value(lit) == 0) {
                 why[VarOf(lit)] = {static_cast<uint8_t>(unit), static_cast<uint16_t>(inside),
                                    static_cast<uint16_t>(digits)};
-                open[squares[k]] &= static_cast<uint16_t>(~(1u << VarOf(lit) % kDigitCount));
+                Strike(VarOf(lit));
                 solver.Imply(lit);
             }
         }
@@ -206,7 +210,7 @@ SatProbe::SatProbe(const CheckedSigns& checked, const SignList& bounds, bool sig
         }
     }
     AddSigns(checked, bounds);
-    if (intervals.HasUnits()) {
+    if (checked.count != 0 && !circle) {
         solver.SetPropagator(&intervals);
     }
 }
@@ -214,9 +218,6 @@ SatProbe::SatProbe(const CheckedSigns& checked, const SignList& bounds, bool sig
 void SatProbe::AddSigns(const CheckedSigns& checked, const SignList& bounds) {
     if (checked.count == 0 || circle) {
         return;
-    }
-    for (int u = 0; u < kUnitCount; ++u) {
-        intervals.AddUnit(u);
     }
     bool bounded[kSquareCount] = {};
     SatLit lits[kDigitCount];

@@ -19,7 +19,6 @@
 // questions.
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -37,13 +36,10 @@ struct Placement {
 // holds one: the form of Hall's rule that signs make common (they narrow
 // squares to bounds), and that unit propagation does not see. Asked by the
 // solver each time its propagation settles, it looks again at the units
-// where a digit was struck since.
+// where a digit was struck since. The probe asks it on levels with signs.
 class UnitIntervals : public SatPropagator {
 public:
     UnitIntervals();
-    // A unit (0 to 26) to look at.
-    void AddUnit(int unit) { watched |= 1u << unit; }
-    bool HasUnits() const { return watched != 0; }
     void Settle(SatSolver& solver) override;
     void Explain(SatLit lit, std::vector<SatLit>& clause) const override;
     void Backtracking(const SatSolver& solver, size_t size) override;
@@ -64,10 +60,13 @@ private:
     // Adds to `clause` the literals saying that the squares `inside` of the
     // unit hold a digit other than `digits`: all false when it is deduced.
     void AddReason(int unit, unsigned inside, unsigned digits, std::vector<SatLit>& clause) const;
+    // A digit variable's digit struck off its square, and put back.
+    void Strike(int var) { open[var / kDigitCount] &= static_cast<uint16_t>(~DigitBitOf(var)); }
+    void Restore(int var) { open[var / kDigitCount] |= static_cast<uint16_t>(DigitBitOf(var)); }
+    static unsigned DigitBitOf(int var) { return 1u << var % kDigitCount; }
 
     Why why[kSquareCount * kDigitCount] = {};
 
-    uint32_t watched = 0; // the units to look at, one bit a unit
     // How much of the trail was settled: each settling leaves no deduction
     // undone, so a unit needs a look only once a digit of it is struck
     // beyond that. Backtracking cuts it back with the trail.
