@@ -317,8 +317,9 @@ void SatProbe::KeepModel() {
 // Each solution found is shut out by a clause that holds only for this count:
 // not all of the solver's decisions that led to it (they imply the whole
 // solution). The clauses name a variable of the count's own, assumed during
-// the count and false for good after it, so that neither they nor what the
-// solver learns from them binds any later question.
+// the count and retired after it, so that neither they nor what the solver
+// learns from them binds any later question; the next question keeps the
+// levels of the assumptions it shares with the count.
 bool SatProbe::CountSolutions(const Placement* path, int length, int square, unsigned excluded,
                               int most, long conflictBudget, std::vector<SolvedNumbers>& found) {
     found.clear();
@@ -351,6 +352,6 @@ bool SatProbe::CountSolutions(const Placement* path, int length, int square, uns
         }
         solver.AddClauseAfterModel(shutOut.data(), static_cast<int>(shutOut.size()));
     }
-    solver.AddClause({Negated(own)});
+    solver.Retire(VarOf(own));
     return result == SatResult::Unsatisfiable;
 }

@@ -35,6 +35,10 @@ constexpr long kRestartUnit = 64;
 // How many more learnt clauses each thinning leaves room for.
 constexpr size_t kLearntStep = 100;
 constexpr double kDecay = 0.95;
+// How many retired variables may wait for the next return to level 0, where
+// they are made false: until then the clauses that name them are looked at
+// as open ones.
+constexpr size_t kRetiredWaiting = 64;
 
 } // namespace
 
@@ -57,7 +61,7 @@ SatSolver::SatSolver(int variables, const SharedBinaries* sharedBinaries, int ch
     : vars(variables), chosen(chosenVars), shared(sharedBinaries),
       sharedEnd(sharedBinaries ? static_cast<SatLit>(sharedBinaries->begin.size()) - 1 : 0),
       values(2 * static_cast<size_t>(variables), 0), levels(variables, 0),
-      reasons(variables, kNoReason), phases(variables, 0),
+      reasons(variables, kNoReason), phases(variables, 0), retired(variables, 0),
       implied(2 * static_cast<size_t>(variables)), watches(2 * static_cast<size_t>(variables)),
       activity(variables, 0.0), heapIndex(variables, -1), seen(variables, 0),
       levelStamps(static_cast<size_t>(variables) + 1, 0), model(variables, 0) {
@@ -74,6 +78,7 @@ int SatSolver::AddVariable() {
     levels.push_back(0);
     reasons.push_back(kNoReason);
     phases.push_back(0);
+    retired.push_back(0);
     implied.resize(implied.size() + 2);
     watches.resize(watches.size() + 2);
     activity.push_back(0.0);
@@ -81,6 +86,21 @@ int SatSolver::AddVariable() {
     seen.push_back(0);
     model.push_back(0);
     return var;
+}
+
+void SatSolver::Retire(int var) {
+    resume = false; // the next question undoes the levels where it is assumed
+    retired[var] = 1;
+    retiring.push_back(var);
+}
+
+void SatSolver::FixRetired() {
+    for (const int var : retiring) {
+        if (values[NegativeLit(var)] == 0) {
+            Assign(NegativeLit(var), kNoReason);
+        }
+    }
+    retiring.clear();
 }
 
 void SatSolver::AddClause(const SatLit* lits, int count) {
@@ -594,13 +614,13 @@ SatResult SatSolver::Search(long conflictLimit, long stopAt, const SatLit* assum
         }
         while (next < 0 && !heap.empty()) {
             const int var = HeapPop();
-            if (values[PositiveLit(var)] == 0) {
+            if (values[PositiveLit(var)] == 0 && retired[var] == 0) {
                 next = chosen > 0 || phases[var] ? PositiveLit(var) : NegativeLit(var);
             }
         }
         // Outside the heap: what the chosen variables left open, if anything.
         for (int var = chosen; next < 0 && chosen > 0 && var < vars; ++var) {
-            if (values[PositiveLit(var)] == 0) {
+            if (values[PositiveLit(var)] == 0 && retired[var] == 0) {
                 next = phases[var] ? PositiveLit(var) : NegativeLit(var);
             }
         }
@@ -627,7 +647,7 @@ SatResult SatSolver::Solve(const SatLit* assumptions, int count, long conflictBu
            assumed[same] == assumptions[same]) {
         ++same;
     }
-    if (!ok || learnts.size() >= learntLimit) {
+    if (!ok || learnts.size() >= learntLimit || retiring.size() >= kRetiredWaiting) {
         same = 0;
     }
     // After a clause added to a model, the same question goes on from where
@@ -637,6 +657,7 @@ SatResult SatSolver::Solve(const SatLit* assumptions, int count, long conflictBu
     }
     resume = false;
     if (Level() == 0) {
+        FixRetired();
         if (!ok || Propagate() != kNoReason) {
             ok = false;
             return SatResult::Unsatisfiable;
@@ -656,6 +677,7 @@ SatResult SatSolver::Solve(const SatLit* assumptions, int count, long conflictBu
         // thinned only at level 0, so now and then it goes all the way.
         if (learnts.size() >= learntLimit) {
             Backtrack(0);
+            FixRetired();
             ReduceLearnts();
         } else {
             Backtrack(std::min(Level(), count));

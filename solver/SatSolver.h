@@ -94,6 +94,12 @@ public:
     // A new variable, the one after the last, for the caller to assume or
     // fix: clauses that name its negation hold only while it is assumed.
     int AddVariable();
+    // Sets aside such a variable once the caller is done with it: it is
+    // never decided, so the clauses that name it bind nothing any more, and
+    // it is made false for good when the solver is next back at level 0.
+    // Unlike a clause that makes it false, this keeps the levels of the
+    // last question's assumptions for the next one.
+    void Retire(int var);
 
     // Adds a clause of the formula, between questions. A clause made false
     // by the facts already known makes every later answer Unsatisfiable.
@@ -161,6 +167,8 @@ private:
     void Backtrack(int level);
     SatResult Search(long conflictLimit, long stopAt, const SatLit* assumptions, int count);
     void ReduceLearnts();
+    // At level 0: the retired variables made false.
+    void FixRetired();
 
     // Decisions by activity: a binary heap of the unassigned variables.
     void Bump(int var);
@@ -178,6 +186,8 @@ private:
     std::vector<int> levels;
     std::vector<uint32_t> reasons;
     std::vector<uint8_t> phases;
+    std::vector<uint8_t> retired;
+    std::vector<int> retiring; // retired, not yet false
     std::vector<SatLit> trail;
     std::vector<int> trailLimits;
     size_t head = 0;
