@@ -209,15 +209,14 @@ SatProbe::SatProbe(const CheckedSigns& checked, const SignList& bounds, bool sig
             solver.AddClause(lits, 9);
         }
     }
-    AddSigns(checked, bounds);
-    if (checked.count != 0 && !circle) {
+    if (AddSigns(checked, bounds)) {
         solver.SetPropagator(&intervals);
     }
 }
 
-void SatProbe::AddSigns(const CheckedSigns& checked, const SignList& bounds) {
+bool SatProbe::AddSigns(const CheckedSigns& checked, const SignList& bounds) {
     if (checked.count == 0 || circle) {
-        return;
+        return false;
     }
     bool bounded[kSquareCount] = {};
     SatLit lits[kDigitCount];
@@ -249,6 +248,7 @@ void SatProbe::AddSigns(const CheckedSigns& checked, const SignList& bounds) {
             bounded[i] = true;
         }
     }
+    return true;
 }
 
 // Whether the last solution found fits the board, `excluded` taken from the

@@ -61,9 +61,10 @@ private:
     // unit hold a digit other than `digits`: all false when it is deduced.
     void AddReason(int unit, unsigned inside, unsigned digits, std::vector<SatLit>& clause) const;
     // A digit variable's digit struck off its square, and put back.
-    void Strike(int var) { open[var / kDigitCount] &= static_cast<uint16_t>(~DigitBitOf(var)); }
-    void Restore(int var) { open[var / kDigitCount] |= static_cast<uint16_t>(DigitBitOf(var)); }
-    static unsigned DigitBitOf(int var) { return 1u << var % kDigitCount; }
+    void Strike(int var) {
+        open[var / kDigitCount] &= static_cast<uint16_t>(~DigitBit(var % kDigitCount + 1));
+    }
+    void Restore(int var) { open[var / kDigitCount] |= DigitBit(var % kDigitCount + 1); }
 
     Why why[kSquareCount * kDigitCount] = {};
 
@@ -110,7 +111,8 @@ private:
     bool Fits(const SearchBoard& board, int square, unsigned excluded) const;
     void KeepModel();
     void Assume(const Placement* path, int length, int square, unsigned excluded);
-    void AddSigns(const CheckedSigns& checked, const SignList& bounds);
+    // False where the level has no signs to add (none, or a circle of them).
+    bool AddSigns(const CheckedSigns& checked, const SignList& bounds);
 
     UnitIntervals intervals;
     SatSolver solver;
