@@ -13,13 +13,64 @@
 
 #include <gtest/gtest.h>
 
-#include "PlainSearch.h"
 #include "TestBoards.h"
 #include "corvane/Numbers.h"
 #include "solver/BoardSearch.h"
 #include "solver/SatProbe.h"
 
 namespace {
+
+// ---- The search written square by square with the engine's member rules and
+// checks, in their fixed order: the yardstick that the engine's fast search is
+// held against, byte for byte.
+
+// The four rules in passes until a pass changes nothing; the sign rule only
+// when the level has signs.
+void PlainPropagate(CNerekuEngine& engine) {
+    bool changed = true;
+    while (changed) {
+        changed = engine.SolveLevel_SetSingleNumbersToDetermined();
+        changed |= engine.SolveLevel_MarkOffNeighboursOfDeterminedNumbers();
+        changed |= engine.SolveLevel_SetUniqueNumbersToDetermined();
+        if (engine.LevelHasEdges()) {
+            changed |= engine.SolveLevel_MarkOffEdgeLimitedNumbers();
+        }
+    }
+}
+
+// One search step: propagate, store a correct board, else branch on the
+// lowest square with the digits in increasing order, restoring the squares
+// after each branch. The top level's propagation stays on the board.
+void PlainSearch(CNerekuEngine& engine, unsigned char depth, int maxSolutions) {
+    PlainPropagate(engine);
+    CDataCube& solutions = engine.solutions;
+    if (engine.CheckSolution_IsCorrect()) {
+        const int row = solutions.AddRow(-1, 0);
+        if (row >= 0 && row < solutions.GetRowCount()) {
+            solutions.SetValue(row, 0, engine.squares, kSquareImageSize, true);
+        }
+        return;
+    }
+    if (!engine.CheckSolution_IsPossible() || depth == 0 ||
+        solutions.GetRowCount() >= maxSolutions) {
+        return;
+    }
+    unsigned char row = 0;
+    unsigned char column = 0;
+    if (!engine.SolveLevel_FindLowestPossibleSquares(&row, &column)) {
+        return;
+    }
+    Square backup[kSquareCount];
+    std::memcpy(backup, engine.squares, kSquareImageSize);
+    Square& chosen = engine.squares[SquareIndex(row, column)];
+    for (int digit = 1; digit <= kDigitCount; ++digit) {
+        if (chosen.possible[digit - 1]) {
+            SetSquareToDigit(chosen, static_cast<unsigned char>(digit));
+            PlainSearch(engine, static_cast<unsigned char>(depth - 1), maxSolutions);
+            std::memcpy(engine.squares, backup, kSquareImageSize);
+        }
+    }
+}
 
 // ---- Random boards. The draws use the generator's raw output only, so a
 // seed gives the same boards with every standard library.
