@@ -4,8 +4,8 @@
 
 #include "CNerekuEngine.h"
 #include "Guarded.h"
-#include "Units.h"
 #include "TestBoards.h"
+#include "Units.h"
 
 TEST(Grid, BlockArithmetic) {
     EXPECT_EQ(BlockTopRow(0), 0);
@@ -57,16 +57,6 @@ TEST(Grid, TheTwoSquareStatesAsBytes) {
     const unsigned char nine[11] = {1, 9, 0, 0, 0, 0, 0, 0, 0, 0, 1};
     EXPECT_EQ(std::memcmp(&engine.squares[3], nine, 11), 0);
     EXPECT_EQ(sizeof(engine.squares), 891u);
-}
-
-TEST(Grid, MirroredSignHalves) {
-    CNerekuEngine engine;
-    PlaceSign(engine, 0, 1); // (0,0) smaller than (0,1)
-    EXPECT_EQ(engine.edgeMasks[0], 0x20);
-    EXPECT_EQ(engine.edgeMasks[1], 0x01);
-    PlaceSign(engine, 22, 13); // (1,4) greater than (2,4)
-    EXPECT_EQ(engine.edgeMasks[13], 0x04);
-    EXPECT_EQ(engine.edgeMasks[22], 0x80);
 }
 
 namespace {
