@@ -1,38 +1,19 @@
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+// Level files and their paths: the layout byte by byte, the files the game
+// cannot use, and paths that do not fit.
+#include <optional>
+#include <string>
 
 #include <gtest/gtest.h>
 
+#include "LevelPaths.h"
+#include "TempFolder.h"
 #include "TestBoards.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
-// A fresh folder for each test, removed afterwards.
-struct GridFile : ::testing::Test {
-    fs::path folder;
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::temp_directory_path() / (std::string("nereku-gridfile-") + info->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    std::wstring PathOf(const char* name) const { return (folder / name).wstring(); }
-
-    void WriteBytes(const char* name, const std::vector<unsigned char>& bytes) const {
-        std::ofstream out(folder / name, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-    }
-    std::vector<unsigned char> ReadBytes(const char* name) const {
-        std::ifstream in(folder / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-};
+std::wstring PathOf(const TempFolder& folder, const char* name) {
+    return (folder.path / name).wstring();
+}
 
 // A board that uses every byte of the format: givens, the player's numbers,
 // candidate marks and signs in both halves.
@@ -52,19 +33,20 @@ void MakeBusyBoard(CNerekuEngine& engine) {
     PlaceSign(engine, SquareIndex(2, 4), SquareIndex(1, 4));
 }
 
-std::vector<unsigned char> ImageOf(const CNerekuEngine& engine) {
+std::string ImageOf(const CNerekuEngine& engine) {
     unsigned char bytes[kGridFileSize];
     engine.StoreGridImage(bytes);
-    return {bytes, bytes + kGridFileSize};
+    return std::string(reinterpret_cast<const char*>(bytes), kGridFileSize);
 }
 
 } // namespace
 
-TEST_F(GridFile, RoundTripKeepsEveryByte) {
+TEST(GridFile, RoundTripKeepsEveryByte) {
+    TempFolder folder;
     CNerekuEngine written;
     MakeBusyBoard(written);
-    ASSERT_TRUE(written.WriteGridFile(PathOf("busy.lvl").c_str()));
-    const std::vector<unsigned char> onDisk = ReadBytes("busy.lvl");
+    ASSERT_TRUE(written.WriteGridFile(PathOf(folder, "busy.lvl").c_str()));
+    const std::string onDisk = ReadFile(folder.path / "busy.lvl");
     EXPECT_EQ(onDisk, ImageOf(written));
     // The layout: masks first, then square i at 81 + 11 i.
     EXPECT_EQ(onDisk[0], 0x20);
@@ -75,106 +57,129 @@ TEST_F(GridFile, RoundTripKeepsEveryByte) {
 
     CNerekuEngine read;
     GridFileError error = GridFileError::TooShort;
-    ASSERT_TRUE(read.ReadGridFile(PathOf("busy.lvl").c_str(), &error));
+    ASSERT_TRUE(read.ReadGridFile(PathOf(folder, "busy.lvl").c_str(), &error));
     EXPECT_EQ(error, GridFileError::None);
     EXPECT_EQ(ImageOf(read), onDisk);
     EXPECT_TRUE(read.LevelHasEdges());
+
+    // Only the first 972 bytes count.
+    folder.Write("1000.lvl", onDisk + std::string(28, '\xEE'));
+    ASSERT_TRUE(read.ReadGridFile(PathOf(folder, "1000.lvl").c_str()));
+    EXPECT_EQ(ImageOf(read), onDisk);
 }
 
-TEST_F(GridFile, LengthsAroundTheFileSize) {
+// A file too short, missing, or with values that no operation could use
+// safely is refused with its reason, and the board stays as it was.
+TEST(GridFile, UnusableFilesAreRefused) {
+    TempFolder folder;
     CNerekuEngine source;
     MakeBusyBoard(source);
-    std::vector<unsigned char> image = ImageOf(source);
-
-    std::vector<unsigned char> shortFile(image.begin(), image.end() - 1);
-    WriteBytes("971.lvl", shortFile);
-    CNerekuEngine engine;
-    GridFileError error = GridFileError::None;
-    EXPECT_FALSE(engine.ReadGridFile(PathOf("971.lvl").c_str(), &error));
-    EXPECT_EQ(error, GridFileError::TooShort);
-    EXPECT_EQ(ImageOf(engine), ImageOf(CNerekuEngine())) << "a refused file leaves the board alone";
-
-    std::vector<unsigned char> longFile = image;
-    longFile.resize(1000, 0xEE);
-    WriteBytes("1000.lvl", longFile);
-    EXPECT_TRUE(engine.ReadGridFile(PathOf("1000.lvl").c_str()));
-    EXPECT_EQ(ImageOf(engine), image);
-
-    EXPECT_FALSE(engine.ReadGridFile(PathOf("missing.lvl").c_str(), &error));
-    EXPECT_EQ(error, GridFileError::CannotOpen);
-    EXPECT_FALSE(engine.ReadGridFile(folder.wstring().c_str())) << "a folder is no level";
-}
-
-TEST_F(GridFile, AllZeroFileIsABareGrid) {
-    WriteBytes("zero.lvl", std::vector<unsigned char>(972, 0));
-    TestEngine engine;
-    engine.levelHasEdges = true;
-    ASSERT_TRUE(engine.ReadGridFile(PathOf("zero.lvl").c_str()));
-    EXPECT_FALSE(engine.LevelHasEdges());
-    for (const Square& square : engine.squares) {
-        EXPECT_EQ(square.number, 0);
-        EXPECT_EQ(Candidates(square), "");
-    }
-}
-
-// Values that no operation could use safely refuse the file.
-TEST_F(GridFile, ValuesOutOfRangeAreRefused) {
-    CNerekuEngine source;
-    MakeBusyBoard(source);
-    const std::vector<unsigned char> image = ImageOf(source);
+    const std::string image = ImageOf(source);
+    auto with = [&image](size_t offset, char value) {
+        std::string bad = image;
+        bad[offset] = value;
+        return bad;
+    };
     const struct {
-        size_t offset;
-        unsigned char value;
-    } faults[] = {{81 + 11 * 5 + 1, 10},
-                  {81 + 11 * 80 + 1, 255},
-                  {81 + 0, 2},
-                  {971, 2},
-                  {83 + 11 * 40, 0x80}};
-    for (const auto& fault : faults) {
-        std::vector<unsigned char> bad = image;
-        bad[fault.offset] = fault.value;
-        WriteBytes("bad.lvl", bad);
+        const char* name;
+        std::optional<std::string> bytes; // none: the file is not made
+        GridFileError error;
+    } cases[] = {
+        {"971.lvl", image.substr(0, kGridFileSize - 1), GridFileError::TooShort},
+        {"missing.lvl", std::nullopt, GridFileError::CannotOpen},
+        {"number.lvl", with(81 + 11 * 5 + 1, 10), GridFileError::OutOfRange},
+        {"number80.lvl", with(81 + 11 * 80 + 1, '\xFF'), GridFileError::OutOfRange},
+        {"fixed.lvl", with(81 + 0, 2), GridFileError::OutOfRange},
+        {"candidate.lvl", with(971, 2), GridFileError::OutOfRange},
+        {"flag.lvl", with(83 + 11 * 40, '\x80'), GridFileError::OutOfRange},
+    };
+    for (const auto& refused : cases) {
+        if (refused.bytes) {
+            folder.Write(refused.name, *refused.bytes);
+        }
         CNerekuEngine engine;
         GridFileError error = GridFileError::None;
-        EXPECT_FALSE(engine.ReadGridFile(PathOf("bad.lvl").c_str(), &error)) << fault.offset;
-        EXPECT_EQ(error, GridFileError::OutOfRange);
-        EXPECT_EQ(ImageOf(engine), ImageOf(CNerekuEngine()));
+        EXPECT_FALSE(engine.ReadGridFile(PathOf(folder, refused.name).c_str(), &error))
+            << refused.name;
+        EXPECT_EQ(error, refused.error) << refused.name;
+        EXPECT_EQ(ImageOf(engine), ImageOf(CNerekuEngine())) << refused.name;
     }
+    CNerekuEngine engine;
+    EXPECT_FALSE(engine.ReadGridFile(folder.path.wstring().c_str())) << "a folder is no level";
 }
 
-TEST_F(GridFile, SignsOutOfTheirBlockAreDropped) {
-    std::vector<unsigned char> image(972, 0);
+// Sign bits that leave their block are dropped; a file whose only signs were
+// dropped has none. Squares of all zeros have no candidate.
+TEST(GridFile, SignsOutOfTheirBlockAreDropped) {
+    TempFolder folder;
+    std::string image(kGridFileSize, '\0');
     image[SquareIndex(0, 2)] = kRightGreater | kDownSmaller; // right leaves the block
     image[SquareIndex(8, 8)] = kDownGreater | kRightSmaller; // both leave the board
     image[SquareIndex(3, 0)] = kUpSmaller | kLeftGreater;
-    WriteBytes("edges.lvl", image);
+    folder.Write("edges.lvl", image);
     CNerekuEngine engine;
-    ASSERT_TRUE(engine.ReadGridFile(PathOf("edges.lvl").c_str()));
+    ASSERT_TRUE(engine.ReadGridFile(PathOf(folder, "edges.lvl").c_str()));
     EXPECT_EQ(engine.edgeMasks[SquareIndex(0, 2)], kDownSmaller);
     EXPECT_EQ(engine.edgeMasks[SquareIndex(8, 8)], 0);
     EXPECT_EQ(engine.edgeMasks[SquareIndex(3, 0)], 0);
     EXPECT_TRUE(engine.LevelHasEdges());
+    for (const Square& square : engine.squares) {
+        EXPECT_EQ(square.number, 0);
+        EXPECT_EQ(Candidates(square), "");
+    }
 
     image[SquareIndex(0, 2)] = kRightGreater;
-    WriteBytes("outside.lvl", image);
-    ASSERT_TRUE(engine.ReadGridFile(PathOf("outside.lvl").c_str()));
-    EXPECT_FALSE(engine.LevelHasEdges()) << "a file whose only signs were dropped has none";
+    folder.Write("outside.lvl", image);
+    ASSERT_TRUE(engine.ReadGridFile(PathOf(folder, "outside.lvl").c_str()));
+    EXPECT_FALSE(engine.LevelHasEdges());
 }
 
 // A level holds givens only: the saved file and the board both mark exactly
 // the numbered squares as givens, but only once the write has succeeded.
-TEST_F(GridFile, ALevelMarksItsNumbersAsGivensOnceWritten) {
+TEST(GridFile, ALevelMarksItsNumbersAsGivensOnceWritten) {
+    TempFolder folder;
     CNerekuEngine engine;
     MakeBusyBoard(engine); // the player's 6 on square 20 is no given yet
-    const std::vector<unsigned char> before = ImageOf(engine);
-    EXPECT_FALSE(engine.WriteLevelFile(PathOf("no-such-folder/level.lvl").c_str()));
+    const std::string before = ImageOf(engine);
+    EXPECT_FALSE(engine.WriteLevelFile(PathOf(folder, "no-such-folder/level.lvl").c_str()));
     EXPECT_EQ(ImageOf(engine), before) << "a failed save changes nothing";
 
-    ASSERT_TRUE(engine.WriteLevelFile(PathOf("level.lvl").c_str()));
-    const std::vector<unsigned char> onDisk = ReadBytes("level.lvl");
+    ASSERT_TRUE(engine.WriteLevelFile(PathOf(folder, "level.lvl").c_str()));
+    const std::string onDisk = ReadFile(folder.path / "level.lvl");
     EXPECT_EQ(onDisk, ImageOf(engine));
     for (int i = 0; i < kSquareCount; ++i) {
         EXPECT_EQ(onDisk[81 + 11 * i], engine.squares[i].number != 0 ? 1 : 0) << "square " << i;
     }
     EXPECT_EQ(engine.squares[20].fixed, 1);
+}
+
+TEST(LevelPaths, FormsTheFolderAndFilePaths) {
+    const std::wstring sep = NEREKU_PATH_SEPARATOR;
+    wchar_t path[kPathLength];
+    ASSERT_TRUE(MakeLevelPath(path, L"C:" NEREKU_PATH_SEPARATOR L"Games", L"Saves", L"Tricky one"));
+    EXPECT_EQ(std::wstring(path),
+              L"C:" + sep + L"Games" + sep + L"Saves" + sep + L"Tricky one.lvl");
+    ASSERT_TRUE(MakeFolderPath(path, L"D:", L"Levels"));
+    EXPECT_EQ(std::wstring(path), L"D:" + sep + L"Levels");
+}
+
+// A path one character too long is refused whole: cutting it could name
+// another file ("ab.lvl" cut to "ab.lv", or "abc" to "ab").
+TEST(LevelPaths, APathThatDoesNotFitIsRefused) {
+    const std::wstring folder(200, L'f');
+    // folder + sep + "Levels" + sep + name + ".lvl" = 200 + 1 + 6 + 1 + n + 4 characters.
+    const std::wstring fits(259 - 212, L'n');
+    const std::wstring tooLong = fits + L"x";
+    wchar_t path[kPathLength];
+    EXPECT_TRUE(MakeLevelPath(path, folder.c_str(), L"Levels", fits.c_str()));
+    EXPECT_EQ(std::wstring(path).size(), 259u);
+    EXPECT_FALSE(MakeLevelPath(path, folder.c_str(), L"Levels", tooLong.c_str()));
+    EXPECT_EQ(path[0], L'\0');
+    // And reading or writing such a level fails like a missing file.
+    CNerekuEngine engine;
+    GridFileError error = GridFileError::None;
+    EXPECT_FALSE(engine.ReadGridFile(path, &error));
+    EXPECT_EQ(error, GridFileError::CannotOpen);
+    EXPECT_FALSE(engine.WriteGridFile(path));
+    EXPECT_FALSE(MakeFolderPath(path, std::wstring(300, L'f').c_str(), L"Levels"));
 }
