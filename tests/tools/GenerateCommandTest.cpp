@@ -10,20 +10,13 @@
 
 namespace {
 
-// The numbers of a generated level as 81 characters, '.' for an empty square,
-// after checking that the level is plain: exactly what LevelImage makes of
-// those digits, with `givens` of them.
+// The givens of a generated level, after checking that it is a clean level
+// without signs, with `givens` of them.
 std::string PlainLevelDigits(const std::string& path, long givens) {
-    const std::string level = ReadFile(path);
-    std::string digits(81, '.');
-    for (int square = 0; square < kSquareCount; ++square) {
-        if (const char number = level.at(NumberOffset(square))) {
-            digits[static_cast<size_t>(square)] = static_cast<char>('0' + number);
-        }
-    }
-    EXPECT_EQ(level, LevelImage(digits)) << path;
-    EXPECT_EQ(81 - std::count(digits.begin(), digits.end(), '.'), givens) << path;
-    return digits;
+    const Clues clues = ReadClues(path);
+    EXPECT_TRUE(clues.signs.empty()) << path;
+    EXPECT_EQ(clues.Givens(), givens) << path;
+    return clues.digits;
 }
 
 ToolResult Generate(const std::string& count, const std::string& seed, const std::string& path) {

@@ -42,15 +42,6 @@ std::string Lower(std::string text) {
     return text;
 }
 
-std::string Field(const std::string& out, const std::string& key) {
-    for (const std::string& line : Lines(out)) {
-        if (line.rfind(key + ": ", 0) == 0) {
-            return line.substr(key.size() + 2);
-        }
-    }
-    return "<missing>";
-}
-
 } // namespace
 
 // 24 levels, 8 of each grade, each named "<number> <grade> - <title>": in a

@@ -1,10 +1,7 @@
 #include "ToolRunner.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <map>
-#include <random>
 #include <set>
 #include <sstream>
 
@@ -59,29 +56,6 @@ std::vector<std::string> Lines(const std::string& text, char separator) {
     return lines;
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream stream(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
-}
-
-TempFolder::TempFolder() {
-    const std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
-    folder = std::filesystem::temp_directory_path() /
-             ("nereku-tool-" + test + "-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(folder);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-}
-
-std::string TempFolder::Write(const std::string& name, const std::string& bytes) const {
-    const std::string path = File(name);
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-}
-
 std::string LevelImage(const std::string& digits) {
     std::string level(kGridFileSize, '\0');
     for (int square = 0; square < kSquareCount; ++square) {
@@ -105,6 +79,45 @@ void PlaceSign(std::string& level, Sign sign) {
     const auto& [smallerHalf, greaterHalf] = halves.at(sign.second - sign.first);
     level[static_cast<size_t>(sign.first)] |= smallerHalf;
     level[static_cast<size_t>(sign.second)] |= greaterHalf;
+}
+
+std::string Field(const std::string& out, const std::string& key) {
+    for (const std::string& line : Lines(out)) {
+        if (line.rfind(key + ": ", 0) == 0) {
+            return line.substr(key.size() + 2);
+        }
+    }
+    return "<missing>";
+}
+
+Clues ReadClues(const std::string& path) {
+    const std::string level = ReadFile(path);
+    Clues clues;
+    EXPECT_EQ(level.size(), kGridFileSize) << path;
+    if (level.size() != kGridFileSize) {
+        return clues;
+    }
+    for (int square = 0; square < kSquareCount; ++square) {
+        const char number = level[NumberOffset(square)];
+        clues.digits += number == 0 ? '.' : static_cast<char>('0' + number);
+        const auto mask = static_cast<EdgeMask>(level[static_cast<size_t>(square)]);
+        EXPECT_EQ(mask & ~SignBitsInsideBlock(square), 0) << "square " << square;
+        for (const SignDirection& direction : kSignDirections) {
+            if (mask & direction.smaller) {
+                clues.signs.push_back({square, square + direction.offset});
+            }
+        }
+    }
+    EXPECT_EQ(level, LevelOf(clues)) << "each sign in both halves, and nothing else";
+    return clues;
+}
+
+std::string LevelOf(const Clues& clues) {
+    std::string level = LevelImage(clues.digits);
+    for (const Sign& sign : clues.signs) {
+        PlaceSign(level, sign);
+    }
+    return level;
 }
 
 void ExpectSolutions(const std::vector<std::string>& lines, const std::string& givens,

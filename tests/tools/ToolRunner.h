@@ -2,12 +2,13 @@
 // builds and checks those files independently of the engine.
 #pragma once
 
-#include <filesystem>
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "Grid.h"
+#include "TempFolder.h"
 
 struct ToolResult {
     int exitCode = -1;
@@ -20,25 +21,6 @@ ToolResult RunTool(const std::vector<std::string>& arguments);
 
 // The text split at `separator`; a last piece without one still counts.
 std::vector<std::string> Lines(const std::string& text, char separator = '\n');
-
-std::string ReadFile(const std::string& path);
-
-// A fresh folder for the running test, removed again with all its files.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    // The path of `name` inside the folder, as text.
-    std::string File(const std::string& name) const { return (folder / name).string(); }
-    // Writes `bytes` as the file `name` and returns its path.
-    std::string Write(const std::string& name, const std::string& bytes) const;
-
-private:
-    std::filesystem::path folder;
-};
 
 // ---- Level images, built byte by byte as the file format lays them out.
 
@@ -56,6 +38,25 @@ std::string LevelImage(const std::string& digits);
 // A sign between two neighbours of one block; `smaller` holds the smaller number.
 using Sign = std::pair<int, int>; // smaller, greater
 void PlaceSign(std::string& level, Sign sign);
+
+// The value of `key` in the tool's report of "key: value" lines; "<missing>"
+// when it has none.
+std::string Field(const std::string& out, const std::string& key);
+
+// The clues of a level file: its givens as 81 characters ('.' empty) and its
+// signs, after checking that the file is a clean level: 972 bytes, every
+// number a given with only its own candidate, every empty square open to all
+// nine, every sign inside a block and stored in both halves.
+struct Clues {
+    std::string digits;
+    std::vector<Sign> signs;
+    long Givens() const {
+        return 81 - static_cast<long>(std::count(digits.begin(), digits.end(), '.'));
+    }
+};
+Clues ReadClues(const std::string& path);
+// The level image of those clues.
+std::string LevelOf(const Clues& clues);
 
 // Every line is a correct sudoku of 81 digits that keeps the digits of
 // `givens` and the signs, and no line comes twice.
