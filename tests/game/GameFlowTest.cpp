@@ -35,7 +35,7 @@ TEST_F(GameFlow, ASavedGameIsKeptAndOffered) {
     EXPECT_TRUE(game.HasUnsavedChanges());
     Choose(L"two");
     ASSERT_TRUE(fs::exists(SaveFile(L"one")));
-    const std::vector<char> saved = Bytes(SaveFile(L"one"));
+    const std::string saved = ReadFile(SaveFile(L"one"));
 
     window.answers = {L"Yes"};
     Choose(L"one");
@@ -52,7 +52,7 @@ TEST_F(GameFlow, ASavedGameIsKeptAndOffered) {
     Choose(L"one");
     EXPECT_EQ(window.questions.size(), 2u);
     EXPECT_EQ(game.squares[40].number, 0);
-    EXPECT_EQ(Bytes(SaveFile(L"one")), saved);
+    EXPECT_EQ(ReadFile(SaveFile(L"one")), saved);
 }
 
 TEST_F(GameFlow, RestartOffersTheLevelOrTheSavedGame) {
@@ -89,7 +89,7 @@ TEST_F(GameFlow, RestartOffersTheLevelOrTheSavedGame) {
 TEST_F(GameFlow, ALevelThatCannotBeReadGivesNoLevel) {
     AddLevel(L"good", SolvedWithout({0}));
     std::ofstream(LevelFile(L"short"), std::ios::binary) << std::string(971, '\0');
-    std::vector<char> wild = Bytes(LevelFile(L"good"));
+    std::string wild = ReadFile(LevelFile(L"good"));
     wild[82 + 11 * 5] = 12; // a number above 9
     std::ofstream(LevelFile(L"wild"), std::ios::binary).write(wild.data(), 972);
     game.UpdateLevelsCombo(nullptr);
@@ -107,7 +107,7 @@ TEST_F(GameFlow, ALevelThatCannotBeReadGivesNoLevel) {
         EXPECT_EQ(Digits(), std::string(81, '0'));
     }
     EXPECT_TRUE(fs::exists(SaveFile(L"good"))) << "the game left was kept";
-    EXPECT_EQ(Bytes(LevelFile(L"wild")), wild);
+    EXPECT_EQ(ReadFile(LevelFile(L"wild")), wild);
     EXPECT_EQ(fs::file_size(LevelFile(L"short")), 971u);
 }
 
