@@ -5,11 +5,11 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <random>
 #include <set>
 #include <string>
 
 #include "FileSizeLimit.h"
+#include "TempFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -46,11 +46,6 @@ using Names = std::set<std::wstring>;
 // afterwards: no temporary file may stay.
 class Files : public testing::Test {
 protected:
-    Files() { fs::create_directories(folder); }
-    ~Files() override {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
     std::wstring PathOf(const fs::path& name) const { return Wide(folder / name); }
     Names Contents() const {
         Names names;
@@ -60,8 +55,8 @@ protected:
         return names;
     }
 
-    const fs::path folder =
-        fs::temp_directory_path() / ("corvane-" + std::to_string(std::random_device{}()));
+    const TempFolder temp;
+    const fs::path folder = temp.path;
 };
 
 } // namespace
