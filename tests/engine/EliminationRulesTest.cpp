@@ -31,22 +31,19 @@ TEST(EliminationRules, PlacedDigitsAreStruckFromTheirUnits) {
 }
 
 TEST(EliminationRules, UniquePlaceInARow) {
-    CNerekuEngine engine;
-    for (int column = 0; column < 9; ++column) {
-        SetCandidates(engine.squares[column], column == 6 ? "1237" : "123456");
-    }
-    EXPECT_TRUE(engine.SolveLevel_SetUniqueNumbersToDetermined());
-    EXPECT_EQ(engine.squares[6].number, 7);
-    EXPECT_EQ(Candidates(engine.squares[6]), "7");
-
     // With 7 already placed in the row, the lone candidate is not taken.
-    CNerekuEngine placed;
-    for (int column = 0; column < 9; ++column) {
-        SetCandidates(placed.squares[column], column == 6 ? "1237" : "123456");
+    for (const bool placed : {false, true}) {
+        CNerekuEngine engine;
+        for (int column = 0; column < 9; ++column) {
+            SetCandidates(engine.squares[column], column == 6 ? "1237" : "123456");
+        }
+        if (placed) {
+            SetSquareToDigit(engine.squares[0], 7);
+        }
+        EXPECT_EQ(engine.SolveLevel_SetUniqueNumbersToDetermined(), !placed);
+        EXPECT_EQ(engine.squares[6].number, placed ? 0 : 7);
+        EXPECT_EQ(Candidates(engine.squares[6]), placed ? "1237" : "7");
     }
-    SetSquareToDigit(placed.squares[0], 7);
-    placed.SolveLevel_SetUniqueNumbersToDetermined();
-    EXPECT_EQ(placed.squares[6].number, 0);
 }
 
 // When one square is the only place for two digits of a unit, the lower digit

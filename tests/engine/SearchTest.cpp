@@ -54,27 +54,21 @@ TEST(Search, DepthZeroStoresOnlyWhatPropagationCompletes) {
     EXPECT_TRUE(SearchStep(empty, 0).empty());
 }
 
-TEST(Search, FullBoards) {
-    CNerekuEngine solved;
+// A full board gives itself, or nothing when it breaks a rule; so does a
+// board with a repeat or with a square that has no candidate left.
+TEST(Search, FullAndBrokenBoards) {
+    CNerekuEngine solved, swapped, repeat, noCandidate;
     ASSERT_TRUE(LoadPuzzleDigits(solved, kSolvedGrid));
     EXPECT_EQ(Solve(solved), std::vector<std::string>{kSolvedGrid});
-
     std::string broken = kSolvedGrid;
     std::swap(broken[0], broken[1]);
-    CNerekuEngine wrong;
-    ASSERT_TRUE(LoadPuzzleDigits(wrong, broken));
-    EXPECT_TRUE(Solve(wrong).empty());
-}
-
-TEST(Search, BrokenBoardsStoreNothing) {
-    CNerekuEngine repeat;
+    ASSERT_TRUE(LoadPuzzleDigits(swapped, broken));
     repeat.squares[0].number = 4;
     repeat.squares[5].number = 4;
-    EXPECT_TRUE(Solve(repeat).empty());
-
-    CNerekuEngine noCandidate;
     SetCandidates(noCandidate.squares[30], "");
-    EXPECT_TRUE(Solve(noCandidate).empty());
+    for (CNerekuEngine* engine : {&swapped, &repeat, &noCandidate}) {
+        EXPECT_TRUE(Solve(*engine).empty());
+    }
 }
 
 // The search starts from the board as it stands: a crossed-off candidate
