@@ -113,9 +113,10 @@ TEST(GridFile, UnusableFilesAreRefused) {
 TEST(GridFile, SignsOutOfTheirBlockAreDropped) {
     TempFolder folder;
     std::string image(kGridFileSize, '\0');
-    image[SquareIndex(0, 2)] = kRightGreater | kDownSmaller; // right leaves the block
-    image[SquareIndex(8, 8)] = kDownGreater | kRightSmaller; // both leave the board
-    image[SquareIndex(3, 0)] = kUpSmaller | kLeftGreater;
+    auto signs = [&image](int square, int bits) { image[square] = static_cast<char>(bits); };
+    signs(SquareIndex(0, 2), kRightGreater | kDownSmaller); // right leaves the block
+    signs(SquareIndex(8, 8), kDownGreater | kRightSmaller); // both leave the board
+    signs(SquareIndex(3, 0), kUpSmaller | kLeftGreater);
     folder.Write("edges.lvl", image);
     CNerekuEngine engine;
     ASSERT_TRUE(engine.ReadGridFile(PathOf(folder, "edges.lvl").c_str()));
@@ -128,7 +129,7 @@ TEST(GridFile, SignsOutOfTheirBlockAreDropped) {
         EXPECT_EQ(Candidates(square), "");
     }
 
-    image[SquareIndex(0, 2)] = kRightGreater;
+    signs(SquareIndex(0, 2), kRightGreater);
     folder.Write("outside.lvl", image);
     ASSERT_TRUE(engine.ReadGridFile(PathOf(folder, "outside.lvl").c_str()));
     EXPECT_FALSE(engine.LevelHasEdges());
