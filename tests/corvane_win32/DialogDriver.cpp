@@ -36,21 +36,9 @@ LONG Normalised(LONG pixel, int screenSize) {
     return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + screenSize - 1) / screenSize);
 }
 
-std::wstring ClassOf(HWND window) {
-    wchar_t className[64] = L"";
-    GetClassNameW(window, className, 64);
-    return className;
-}
-
 BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
     return TRUE;
-}
-
-std::vector<HWND> Children(HWND dialog) {
-    std::vector<HWND> children;
-    EnumChildWindows(dialog, CollectWindow, reinterpret_cast<LPARAM>(&children));
-    return children;
 }
 
 } // namespace
@@ -154,18 +142,38 @@ DialogDriver::DialogDriver(const wchar_t* caption, std::function<void(HWND)> dri
               PostMessageW(dialog, WM_CLOSE, 0, 0);
       }) {}
 
-HWND FindOwnWindow(const wchar_t* className, const wchar_t* caption) {
-    std::vector<HWND> windows;
+std::vector<HWND> ProcessWindows(DWORD process) {
+    std::vector<HWND> windows, own;
     EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
     for (HWND window : windows) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == process)
+            own.push_back(window);
+    }
+    return own;
+}
+
+std::vector<HWND> Children(HWND window) {
+    std::vector<HWND> children;
+    EnumChildWindows(window, CollectWindow, reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+HWND FindProcessWindow(DWORD process, const wchar_t* className, const wchar_t* caption,
+                       bool visible) {
+    for (HWND window : ProcessWindows(process))
+        if ((!visible || IsWindowVisible(window)) && IsWindowEnabled(window) &&
             lstrcmpiW(ClassOf(window).c_str(), className) == 0 &&
             (!caption || WindowText(window) == caption))
             return window;
-    }
     return nullptr;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t className[64] = L"";
+    GetClassNameW(window, className, 64);
+    return className;
 }
 
 std::wstring WindowText(HWND window) {

@@ -76,11 +76,20 @@ struct DialogContents {
     std::vector<std::wstring> buttons;
 };
 DialogContents ReadDialog(HWND dialog);
-// A visible top-level window of this process of the class (and, when given,
-// with the caption).
-HWND FindOwnWindow(const wchar_t* className, const wchar_t* caption = nullptr);
+// The top-level windows of a process, and every window below a window.
+std::vector<HWND> ProcessWindows(DWORD process);
+std::vector<HWND> Children(HWND window);
+// An enabled top-level window of the process of the class (and, when given,
+// with the caption); one still to be shown too, unless `visible`. A dialog
+// under another dialog is disabled: the one to answer is on top.
+HWND FindProcessWindow(DWORD process, const wchar_t* className, const wchar_t* caption = nullptr,
+                       bool visible = true);
+inline HWND FindOwnWindow(const wchar_t* className, const wchar_t* caption = nullptr) {
+    return FindProcessWindow(GetCurrentProcessId(), className, caption);
+}
 // The first child of the class (and, when given, with the text).
 HWND FindChild(HWND dialog, const wchar_t* className, const wchar_t* text = nullptr);
+std::wstring ClassOf(HWND window);
 std::wstring WindowText(HWND window);
 // Presses a button by its text (BM_CLICK); false when there is none.
 bool PressButton(HWND dialog, const wchar_t* text);

@@ -22,47 +22,6 @@ std::wstring GameSession::BuildPath(const char* path) {
     return wide;
 }
 
-namespace {
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = L"";
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-struct Search {
-    DWORD process;
-    const wchar_t* className;
-    const wchar_t* caption;
-    bool visible;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<Search*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    // A dialog under another dialog is disabled: the one to answer is on top.
-    if (process == search->process && (!search->visible || IsWindowVisible(window)) &&
-        IsWindowEnabled(window) && lstrcmpiW(ClassOf(window).c_str(), search->className) == 0 &&
-        (search->caption == nullptr || WindowText(window) == search->caption)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// A window of the process of that class (and caption, when given); one that
-// is still to be shown too, unless `visible`.
-HWND FindProcessWindow(DWORD process, const wchar_t* className, const wchar_t* caption,
-                       bool visible = true) {
-    Search search = {process, className, caption, visible, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-} // namespace
-
 GameSession::GameSession(const std::wstring& name) {
     wchar_t temporary[MAX_PATH];
     GetTempPathW(MAX_PATH, temporary);
@@ -130,6 +89,11 @@ std::unique_ptr<StarterLevel> GameSession::PlayStarterLevel(const std::wstring& 
 std::vector<unsigned char> GameSession::ReadBytes(const std::wstring& path) {
     std::ifstream in(fs::path(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::unique_ptr<CNerekuEngine> GameSession::ReadBoard(const std::wstring& path) {
+    auto board = std::make_unique<CNerekuEngine>();
+    return board->ReadGridFile(path.c_str()) ? std::move(board) : nullptr;
 }
 
 void GameSession::WriteBytes(const std::wstring& path, const std::vector<unsigned char>& bytes) {
@@ -258,14 +222,6 @@ void GameSession::Click(POINT client, bool left) {
     const long before = Counted(ProbeMouseUps);
     ClickAt(ToScreen(client), left);
     WaitFor([&] { return Counted(ProbeMouseUps) > before || OpenDialog() != nullptr; }, 10);
-}
-
-void GameSession::LeftClick(POINT client) {
-    Click(client, true);
-}
-
-void GameSession::RightClick(POINT client) {
-    Click(client, false);
 }
 
 void GameSession::ClickButton(BarButton button) {
@@ -407,10 +363,7 @@ bool GameSession::Answer(HWND dialog, const wchar_t* button) {
 void GameSession::Type(HWND dialog, const std::wstring& text) {
     const HWND edit = FindChild(dialog, L"Edit");
     SendMessageW(edit, EM_SETSEL, 0, -1);
-    SendMessageW(edit, WM_CHAR, VK_BACK, 1);
-    for (wchar_t ch : text) {
-        SendMessageW(edit, WM_CHAR, ch, 1);
-    }
+    TypeText(edit, L"\b" + text);
 }
 
 std::unique_ptr<Canvas> GameSession::GrabClient() const {

@@ -52,6 +52,9 @@ public:
     // when any of it fails.
     std::unique_ptr<StarterLevel> PlayStarterLevel(const std::wstring& level);
     static std::vector<unsigned char> ReadBytes(const std::wstring& path);
+    // The board of a level or saved-game file, read as the game reads it;
+    // null when the file is missing or unsound.
+    static std::unique_ptr<CNerekuEngine> ReadBoard(const std::wstring& path);
     // A path of the build as this program names it (a Unix path when the
     // tests run under Wine).
     static std::wstring BuildPath(const char* path);
@@ -89,8 +92,8 @@ public:
     POINT SidePoint(int index, SignDirectionIndex side) const;
 
     // ---- Input, waited for until the game has handled it.
-    void LeftClick(POINT client);
-    void RightClick(POINT client);
+    void LeftClick(POINT client) { Click(client, true); }
+    void RightClick(POINT client) { Click(client, false); }
     void ClickButton(BarButton button);
     // Presses a key of the game (with `held` down around it) on the game's
     // window, wherever its focus is, and waits until the game has taken it.

@@ -16,29 +16,11 @@ const char* const kSolved = "123456789456789123789123456231674895875912364"
 
 // The windows of the process, top-level and children.
 int CountWindows(DWORD process) {
-    struct Count {
-        DWORD process;
-        int windows;
-    } count = {process, 0};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* counted = reinterpret_cast<Count*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == counted->process) {
-                ++counted->windows;
-                EnumChildWindows(
-                    window,
-                    [](HWND, LPARAM inner) -> BOOL {
-                        ++reinterpret_cast<Count*>(inner)->windows;
-                        return TRUE;
-                    },
-                    data);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count.windows;
+    int count = 0;
+    for (HWND window : ProcessWindows(process)) {
+        count += 1 + static_cast<int>(Children(window).size());
+    }
+    return count;
 }
 
 struct Resources {
