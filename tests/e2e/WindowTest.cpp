@@ -1,12 +1,14 @@
 // The main window as a player first meets it: its place for the screen's
 // size, its folders, its faces, its colours and lines on the screen, the
-// layout of its controls, its redrawing, tool tips and About box, and a clean
-// exit.
+// layout of its controls, its redrawing, every mode for the eye, tool tips,
+// About box and browser, and a clean exit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
+#include "BoardText.h"
 #include "GameSession.h"
 #include "render/GridGeometry.h"
 
@@ -27,6 +29,14 @@ int CountColour(const Canvas& canvas, const RECT& rect, COLORREF colour) {
     return count;
 }
 
+// Where a window stands on the screen, or in the client area of `parent`.
+LayoutRect PlaceOf(HWND window, HWND parent = nullptr) {
+    RECT place = {};
+    GetWindowRect(window, &place);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+    return {place.left, place.top, place.right, place.bottom};
+}
+
 std::string Hex(COLORREF colour) {
     char text[16];
     snprintf(text, sizeof(text), "%06lX", static_cast<unsigned long>(colour));
@@ -35,27 +45,15 @@ std::string Hex(COLORREF colour) {
 
 } // namespace
 
-// A square, three quarters of the smaller side of the screen, centred; grey,
-// with the instructions and no grid; "Levels" and "Saves" made beside it.
+// A square, three quarters of the smaller side of the screen, centred (as
+// the layout places it); grey, with the instructions and no grid; "Levels"
+// and "Saves" made beside it.
 TEST(Window, StartsCentredGreyWithTheInstructions) {
     GameSession game(L"start");
     fs::remove_all(game.Folder() + L"\\Levels");
     ASSERT_TRUE(game.Start());
-    RECT place = {};
-    GetWindowRect(game.Window(), &place);
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    if (screenWidth == 1366 && screenHeight == 768) {
-        EXPECT_EQ(place.left, 395);
-        EXPECT_EQ(place.top, 96);
-        EXPECT_EQ(place.right - place.left, 576);
-        EXPECT_EQ(place.bottom - place.top, 576);
-    } else if (screenWidth == 1920 && screenHeight == 1080) {
-        EXPECT_EQ(place.left, 555);
-        EXPECT_EQ(place.top, 135);
-        EXPECT_EQ(place.right - place.left, 810);
-        EXPECT_EQ(place.bottom - place.top, 810);
-    }
+    EXPECT_EQ(PlaceOf(game.Window()),
+              MainWindowPlacement(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
     EXPECT_TRUE(fs::is_directory(game.Folder() + L"\\Levels"));
     EXPECT_TRUE(fs::is_directory(game.Folder() + L"\\Saves"));
     EXPECT_EQ(game.Mode(), NoMode);
@@ -162,48 +160,26 @@ TEST(Window, EditorColoursAndGridLines) {
 }
 
 // The picture buttons and the level list where the layout puts them, for
-// two client sizes.
+// two client sizes (the list's height is that of its closed box).
 TEST(Window, LayoutFollowsTheClientSize) {
     GameSession game(L"layout");
     ASSERT_TRUE(game.Start());
     const HWND list = FindWindowExW(game.Window(), nullptr, L"ComboBox", nullptr);
     for (const SIZE outer : {SIZE{560, 520}, SIZE{700, 690}}) {
         SetWindowPos(game.Window(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER);
-        const RECT client = game.ClientRect();
-        WaitFor([&] {
-            RECT place = {};
-            GetWindowRect(list, &place);
-            MapWindowPoints(nullptr, game.Window(), reinterpret_cast<POINT*>(&place), 2);
-            return place.right == client.right - 10;
-        });
-        const int bannerRight = std::max<int>(client.right - 160, 456);
-        RECT place = {};
-        GetWindowRect(list, &place);
-        MapWindowPoints(nullptr, game.Window(), reinterpret_cast<POINT*>(&place), 2);
-        EXPECT_EQ(place.left, bannerRight);
-        EXPECT_EQ(place.top, 5);
-        EXPECT_EQ(place.right, client.right - 10);
-
-        const int buttonX[] = {10, 62, 134, 186, 238, 290, 362, 414};
-        int k = 0;
-        for (HWND child = GetWindow(game.Window(), GW_CHILD); child != nullptr;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            wchar_t className[64];
-            GetClassNameW(child, className, 64);
-            if (std::wstring(className) != L"CorvanePictureButton") {
-                continue;
+        const WindowLayout layout = game.Layout();
+        LayoutRect wanted = layout.levelList;
+        WaitFor([&] { return PlaceOf(list, game.Window()).right == wanted.right; });
+        wanted.bottom = PlaceOf(list, game.Window()).bottom;
+        EXPECT_EQ(PlaceOf(list, game.Window()), wanted);
+        std::vector<LayoutRect> buttons;
+        for (HWND child : Children(game.Window())) {
+            if (ClassOf(child) == L"CorvanePictureButton") {
+                buttons.push_back(PlaceOf(child, game.Window()));
             }
-            RECT button = {};
-            GetWindowRect(child, &button);
-            MapWindowPoints(nullptr, game.Window(), reinterpret_cast<POINT*>(&button), 2);
-            EXPECT_EQ(button.top, 0);
-            EXPECT_EQ(button.right - button.left, 32);
-            EXPECT_NE(std::find(std::begin(buttonX), std::end(buttonX), button.left),
-                      std::end(buttonX))
-                << button.left;
-            ++k;
         }
-        EXPECT_EQ(k, 8);
+        EXPECT_TRUE(std::is_permutation(buttons.begin(), buttons.end(), std::begin(layout.buttons),
+                                        std::end(layout.buttons)));
     }
     EXPECT_EQ(game.Close(), 0);
 }
@@ -227,38 +203,11 @@ TEST(Window, MinimiseRestoreAndEraseRequests) {
     EXPECT_EQ(game.Close(), 0);
 }
 
-// A tool tip shows while the pointer rests on a picture button; About shows
-// the version with "Ok" and "Go to website".
-TEST(Window, ToolTipsAndAbout) {
-    GameSession game(L"about");
-    ASSERT_TRUE(game.Start());
-    const LayoutRect solve = game.Layout().buttons[BarSolve];
-    MoveMouse(game.ToScreen({solve.left + 16, solve.top + 16}));
-    HWND tip = nullptr;
-    EXPECT_TRUE(WaitFor(
-        [&] {
-            tip = FindWindowW(L"tooltips_class32", nullptr);
-            return tip != nullptr && IsWindowVisible(tip);
-        },
-        5))
-        << "no tool tip";
-    game.Screenshot(L"ToolTip");
-
-    game.ClickButton(BarAbout);
-    const HWND about = game.WaitForDialog(L"About");
-    ASSERT_NE(about, nullptr);
-    const DialogContents contents = ReadDialog(about);
-    ASSERT_FALSE(contents.texts.empty());
-    EXPECT_NE(contents.texts[0].find(L"Nereku Sudoku"), std::wstring::npos);
-    EXPECT_NE(contents.texts[0].find(L"v1.00"), std::wstring::npos);
-    EXPECT_EQ(contents.buttons, (std::vector<std::wstring>{L"Ok", L"Go to website"}));
-    EXPECT_TRUE(game.Answer(about, L"Ok"));
-    EXPECT_EQ(game.Close(), 0);
-}
-
 // The window in each mode, for the eye: a starter level with signs in play
-// (some numbers written, some candidates struck), in the editor, and solved,
-// and the keyboard cursor in play and in the editor.
+// (some numbers written, some candidates struck), with the keyboard cursor
+// and with a hint, in the editor with the cursor, and solved. H names a step
+// and its square, where the cursor goes, and changes nothing; Solve shows the
+// one solution, with nothing to page through.
 // GameMode_1366x768.png is the picture of the players' README
 // (resources/package/screenshot.png).
 TEST(Window, ScreenshotsOfEveryMode) {
@@ -282,9 +231,31 @@ TEST(Window, ScreenshotsOfEveryMode) {
         }
     }
     game.Screenshot(L"GameMode");
+    const std::unique_ptr<Canvas> screen = game.GrabClient();
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(Hex(screen->At(3, game.ClientRect().bottom - 3)), Hex(RGB(64, 96, 160)));
     game.Key(VK_RIGHT);
     game.Key(VK_RIGHT);
     game.Screenshot(L"GameMode_Cursor");
+
+    const std::string played = game.Digits();
+    game.Key('H');
+    const HWND hint = game.WaitForDialog(L"Nereku Sudoku");
+    ASSERT_NE(hint, nullptr);
+    const DialogContents contents = ReadDialog(hint);
+    EXPECT_EQ(contents.buttons, std::vector<std::wstring>{L"Ok"});
+    game.Screenshot(L"GameMode_Hint");
+    ASSERT_TRUE(game.Answer(hint, L"Ok"));
+    ASSERT_FALSE(contents.texts.empty());
+    const std::wstring& text = contents.texts[0];
+    int row = 0, column = 0;
+    ASSERT_TRUE(
+        text.find(L": row ") != std::wstring::npos &&
+        swscanf(text.c_str() + text.find(L": row "), L": row %d, column %d", &row, &column) == 2)
+        << std::string(text.begin(), text.end());
+    EXPECT_EQ(game.Cursor(), (row - 1) * 9 + (column - 1));
+    EXPECT_EQ(game.Digits(), played) << "a hint changes nothing";
+
     game.ClickButton(BarEditor);
     game.Screenshot(L"EditMode");
     game.Key(VK_UP);
@@ -292,17 +263,27 @@ TEST(Window, ScreenshotsOfEveryMode) {
     game.ClickButton(BarSolve);
     const HWND report = game.WaitForDialog(nullptr);
     ASSERT_NE(report, nullptr);
+    const DialogContents solved = ReadDialog(report);
+    ASSERT_FALSE(solved.texts.empty());
+    EXPECT_EQ(solved.texts[0], L"The solution for this level has been found.\n\nThe solution is "
+                               L"unique (i.e., there are no other valid solutions).");
     game.Screenshot(L"SolveMode_Report");
-    game.Answer(report, L"Ok");
+    ASSERT_TRUE(game.Answer(report, L"Ok"));
+    EXPECT_EQ(game.Mode(), SolveMode);
+    EXPECT_EQ(game.Digits(), BoardDigits(level->solution));
+    Sleep(300);
+    EXPECT_EQ(game.OpenDialog(), nullptr) << "no browsing for one solution";
     game.Screenshot(L"SolveMode");
     EXPECT_EQ(game.Close(), 0);
 }
 
-// Help, F1 and "Go to website" hand their addresses to the web browser: the
-// help page that ships beside the game, at its "Game play" section, and the
-// maker's website. Wine's browser launcher runs a recorder in the browser's
-// place here, which writes each address to a log.
-TEST(Window, HelpAndWebsiteOpenInTheBrowser) {
+// A tool tip shows while the pointer rests on a picture button. About shows
+// the version with "Ok" and "Go to website"; that button, Help and F1 hand
+// their addresses to the web browser: the maker's website, and the help page
+// that ships beside the game, at its "Game play" section. Wine's browser
+// launcher runs a recorder in the browser's place here, which writes each
+// address to a log.
+TEST(Window, ToolTipAboutAndTheBrowser) {
     if (GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name") == nullptr) {
         GTEST_SKIP() << "not running under Wine";
     }
@@ -320,22 +301,38 @@ TEST(Window, HelpAndWebsiteOpenInTheBrowser) {
         return std::string(bytes.begin(), bytes.end());
     };
 
-    GameSession game(L"help");
+    GameSession game(L"about");
     ASSERT_TRUE(game.Start());
-    game.ClickButton(BarHelp);
-    EXPECT_TRUE(WaitFor([&] { return lines().find("#Game") != std::string::npos; }, 10)) << lines();
-    EXPECT_NE(lines().find("nerekusudoku.html"), std::string::npos) << lines();
-
-    const size_t before = lines().size();
-    PressKey(game.Window(), VK_F1);
-    EXPECT_TRUE(WaitFor([&] { return lines().size() > before; }, 10)) << "F1 opens help too";
+    const LayoutRect solve = game.Layout().buttons[BarSolve];
+    MoveMouse(game.ToScreen({solve.left + 16, solve.top + 16}));
+    HWND tip = nullptr;
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            tip = FindWindowW(L"tooltips_class32", nullptr);
+            return tip != nullptr && IsWindowVisible(tip);
+        },
+        5))
+        << "no tool tip";
+    game.Screenshot(L"ToolTip");
 
     game.ClickButton(BarAbout);
     const HWND about = game.WaitForDialog(L"About");
     ASSERT_NE(about, nullptr);
+    const DialogContents contents = ReadDialog(about);
+    ASSERT_FALSE(contents.texts.empty());
+    EXPECT_NE(contents.texts[0].find(L"Nereku Sudoku"), std::wstring::npos);
+    EXPECT_NE(contents.texts[0].find(L"v1.00"), std::wstring::npos);
+    EXPECT_EQ(contents.buttons, (std::vector<std::wstring>{L"Ok", L"Go to website"}));
     ASSERT_TRUE(game.Answer(about, L"Go to website"));
     EXPECT_TRUE(WaitFor([&] { return lines().find("quorvia") != std::string::npos; }, 10))
         << lines();
+
+    game.ClickButton(BarHelp);
+    EXPECT_TRUE(WaitFor([&] { return lines().find("#Game") != std::string::npos; }, 10)) << lines();
+    EXPECT_NE(lines().find("nerekusudoku.html"), std::string::npos) << lines();
+    const size_t before = lines().size();
+    PressKey(game.Window(), VK_F1);
+    EXPECT_TRUE(WaitFor([&] { return lines().size() > before; }, 10)) << "F1 opens help too";
     EXPECT_EQ(game.Close(), 0);
     RegDeleteValueW(key, L"Browsers");
     RegCloseKey(key);
