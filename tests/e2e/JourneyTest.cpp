@@ -1,9 +1,10 @@
 // A player's journeys through the real game, each from a fresh folder, with
-// the real dialogs, files and pixels: build a level in the editor, play a
-// starter level to the win, make a random level, delete levels, close in play
-// or log off, and play with the keys. Every question and answer of the flow
-// is also tested natively, through a scripted window (tests/game); here go
-// the real clicks, keys, dialogs, list and files.
+// the real dialogs, files and pixels: build and save a level in the editor,
+// make a random level and delete it, close in play or log off, and play with
+// the keys (a starter level played to the win is in the window's tests).
+// Every question and answer of the flow is also tested natively, through a
+// scripted window (tests/game); here go the real clicks, keys, dialogs, list
+// and files.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -67,9 +68,13 @@ std::string Candidates(const Square& square) {
 // Numbers and signs clicked into the editor, and saved through the real
 // requester under a name that Windows cannot take as it is: the file holds
 // the board as the window shows it, every number a given. A click on a block
-// border then changes nothing but still asks, and "Cancel" stays.
+// border then changes nothing but still asks: "Cancel" stays. With another
+// change, another level chosen and "Save" answered, but the name cancelled:
+// the editor stays with its board and changes, the file as it was, and the
+// list shows the edited level again.
 TEST(Journey, EditorBuildsAndSavesALevel) {
     GameSession game(L"editor journey");
+    game.WriteLevel(L"other", *SolvedWithout({0}));
     ASSERT_TRUE(game.Start());
     game.ClickButton(BarEditor);
     ASSERT_EQ(game.Mode(), EditMode);
@@ -92,7 +97,7 @@ TEST(Journey, EditorBuildsAndSavesALevel) {
 
     game.ClickButton(BarSave);
     NameLevel(game, L"a<b>c:d");
-    EXPECT_EQ(game.ListedLevels(), std::vector<std::wstring>{L"a_b_c_d"});
+    EXPECT_EQ(game.ListedLevels(), (std::vector<std::wstring>{L"a_b_c_d", L"other"}));
     EXPECT_EQ(game.SelectedLevel(), L"a_b_c_d");
     EXPECT_EQ(game.Probe(ProbeEditChanged), 0);
     const std::unique_ptr<CNerekuEngine> file = GameSession::ReadBoard(game.LevelPath(L"a_b_c_d"));
@@ -109,43 +114,52 @@ TEST(Journey, EditorBuildsAndSavesALevel) {
     game.ClickButton(BarEditor);
     Expect(game, L"Edit mode", L"Do you want to save the level?", L"Cancel");
     EXPECT_EQ(game.Mode(), EditMode);
+
+    game.LeftClick(game.CellPoint(80, 5));
+    digits[80] = '5';
+    const std::vector<unsigned char> saved = GameSession::ReadBytes(game.LevelPath(L"a_b_c_d"));
+    ASSERT_TRUE(game.ChooseLevel(L"other"));
+    Expect(game, L"Edit mode", L"Do you want to save the level?", L"Save");
+    const HWND requester = game.WaitForDialog(L"Save level");
+    ASSERT_NE(requester, nullptr);
+    ASSERT_TRUE(game.Answer(requester, L"Cancel"));
+    EXPECT_EQ(game.Mode(), EditMode);
+    EXPECT_EQ(game.Digits(), digits);
+    EXPECT_EQ(game.Probe(ProbeEditChanged), 1);
+    EXPECT_EQ(game.SelectedLevel(), L"a_b_c_d");
+    EXPECT_EQ(GameSession::ReadBytes(game.LevelPath(L"a_b_c_d")), saved) << "nothing written";
+    game.Screenshot(L"EditorKeptAfterCancelledSave");
+    game.ClickButton(BarEditor);
+    Expect(game, L"Edit mode", L"", L"Don't save");
+    EXPECT_EQ(game.Mode(), GameMode);
     EXPECT_EQ(game.Close(), 0);
 }
 
-// New: 20 squares revealed, named in the real requesters, listed and
-// selected.
-TEST(Journey, RandomLevels) {
+// New: a random level of as many givens as typed into the real requester,
+// named in the next, listed and selected. Delete: Enter alone cancels (the
+// question's default is "Cancel"); confirmed, the level and its saved game
+// go, and no level is left chosen.
+TEST(Journey, RandomLevelMadeAndDeleted) {
     GameSession game(L"new journey");
+    game.WriteLevel(L"kept", *SolvedWithout({0}));
     ASSERT_TRUE(game.Start());
     game.ClickButton(BarNew);
     const HWND count = game.WaitForDialog(L"Generate random level");
     ASSERT_NE(count, nullptr);
     game.Type(count, L"20");
     ASSERT_TRUE(game.Answer(count, L"Ok"));
-    NameLevel(game, L"random");
-    EXPECT_EQ(game.SelectedLevel(), L"random");
+    NameLevel(game, L"gone");
+    EXPECT_EQ(game.ListedLevels(), (std::vector<std::wstring>{L"gone", L"kept"}));
+    EXPECT_EQ(game.SelectedLevel(), L"gone");
     EXPECT_EQ(game.Mode(), GameMode);
-    EXPECT_TRUE(fs::exists(game.LevelPath(L"random")));
     int givens = 0;
     for (int i = 0; i < kSquareCount; ++i) {
         givens += game.SquareAt(i).fixed;
     }
     EXPECT_EQ(givens, 20) << "the number typed";
-    EXPECT_EQ(game.Close(), 0);
-}
+    game.ClickButton(BarSave);
+    ASSERT_TRUE(fs::exists(game.SavePath(L"gone")));
 
-// Delete: Enter alone cancels (the question's default is "Cancel");
-// confirmed, the level and its saved game go, and no level is left chosen.
-TEST(Journey, DeleteLevels) {
-    GameSession game(L"delete journey");
-    game.WriteLevel(L"gone", *SolvedWithout({0}));
-    game.WriteLevel(L"kept", *SolvedWithout({0}));
-    fs::create_directories(game.Folder() + L"\\Saves");
-    GameSession::WriteBytes(game.SavePath(L"gone"),
-                            GameSession::ReadBytes(game.LevelPath(L"gone")));
-    ASSERT_TRUE(game.Start());
-    ASSERT_TRUE(game.ChooseLevel(L"gone"));
-    Expect(game, L"Nereku_sudoku", L"", L"No");
     game.ClickButton(BarDelete);
     const HWND question = game.WaitForDialog(L"Delete");
     ASSERT_NE(question, nullptr);
@@ -187,33 +201,6 @@ TEST(Journey, LogOffAndCloseKeepTheGame) {
     Expect(game, L"Nereku_sudoku", L"", L"Yes");
     EXPECT_EQ(game.SquareAt(40).number, 1);
     EXPECT_EQ(game.SquareAt(80).number, 2);
-    EXPECT_EQ(game.Close(), 0);
-}
-
-// In the editor with changes, another level chosen and "Save" answered, but
-// the name cancelled: the editor stays, with its board and changes, and the
-// list shows the edited level again.
-TEST(Journey, EditorSaveCancelledOnLevelChoice) {
-    GameSession game(L"editor choice journey");
-    game.WriteLevel(L"one", *SolvedWithout({0}));
-    game.WriteLevel(L"two", *SolvedWithout({1}));
-    ASSERT_TRUE(game.Start());
-    ASSERT_TRUE(game.ChooseLevel(L"one"));
-    game.ClickButton(BarEditor);
-    game.LeftClick(game.CellPoint(0, 4));
-    ASSERT_TRUE(game.ChooseLevel(L"two"));
-    Expect(game, L"Edit mode", L"Do you want to save the level?", L"Save");
-    const HWND requester = game.WaitForDialog(L"Save level");
-    ASSERT_NE(requester, nullptr);
-    ASSERT_TRUE(game.Answer(requester, L"Cancel"));
-    EXPECT_EQ(game.Mode(), EditMode);
-    EXPECT_EQ(game.SquareAt(0).number, 4);
-    EXPECT_EQ(game.Probe(ProbeEditChanged), 1);
-    EXPECT_EQ(game.SelectedLevel(), L"one");
-    EXPECT_EQ(GameSession::ReadBytes(game.LevelPath(L"one"))[82], 0) << "nothing written";
-    game.Screenshot(L"EditorKeptAfterCancelledSave");
-    game.ClickButton(BarEditor);
-    Expect(game, L"Edit mode", L"", L"Don't save");
     EXPECT_EQ(game.Close(), 0);
 }
 
@@ -268,30 +255,6 @@ TEST(Journey, KeyboardPlayUndoAndRedo) {
     game.Key(VK_RIGHT, {VK_CONTROL});
     EXPECT_EQ(game.MaskAt(40), kRightGreater);
     EXPECT_EQ(game.MaskAt(41), kLeftSmaller);
-    EXPECT_EQ(game.Close(), 0);
-}
-
-// The first starter level, played to the win by writing its solution.
-TEST(Journey, StarterLevelToTheWin) {
-    GameSession game(L"starter journey");
-    const std::wstring name = L"01 Easy - First Steps";
-    const std::unique_ptr<StarterLevel> level = game.AddStarterLevel(name);
-    ASSERT_TRUE(level->read);
-
-    ASSERT_TRUE(game.Start());
-    EXPECT_EQ(game.ListedLevels(), std::vector<std::wstring>{name});
-    ASSERT_TRUE(game.ChooseLevel(name));
-    for (int i = 0; i < kSquareCount; ++i) {
-        if (level->board.squares[i].number == 0) {
-            game.LeftClick(game.CellPoint(i, level->solution[i].number));
-        }
-    }
-    const HWND won = game.WaitForDialog(L"Nereku Sudoku");
-    ASSERT_NE(won, nullptr);
-    EXPECT_EQ(TextOf(won), L"Congratulations!\n\nYou found the correct solution.");
-    game.Screenshot(L"GameMode_Won");
-    ASSERT_TRUE(game.Answer(won, L"Ok"));
-    EXPECT_EQ(game.Mode(), GameMode);
     EXPECT_EQ(game.Close(), 0);
 }
 

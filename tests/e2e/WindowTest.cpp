@@ -205,9 +205,10 @@ TEST(Window, MinimiseRestoreAndEraseRequests) {
 
 // The window in each mode, for the eye: a starter level with signs in play
 // (some numbers written, some candidates struck), with the keyboard cursor
-// and with a hint, in the editor with the cursor, and solved. H names a step
-// and its square, where the cursor goes, and changes nothing; Solve shows the
-// one solution, with nothing to page through.
+// and with a hint, in the editor with the cursor, won, and solved. H names a
+// step and its square, where the cursor goes, and changes nothing; the rest
+// of the solution clicked in is greeted; Solve shows the one solution, with
+// nothing to page through.
 // GameMode_1366x768.png is the picture of the players' README
 // (resources/package/screenshot.png).
 TEST(Window, ScreenshotsOfEveryMode) {
@@ -260,6 +261,20 @@ TEST(Window, ScreenshotsOfEveryMode) {
     game.Screenshot(L"EditMode");
     game.Key(VK_UP);
     game.Screenshot(L"EditMode_Cursor");
+    game.ClickButton(BarEditor); // nothing changed: back to play, unasked
+    ASSERT_EQ(game.Mode(), GameMode);
+    for (int i = 0; i < kSquareCount; ++i) {
+        if (game.SquareAt(i).number == 0) {
+            game.LeftClick(game.CellPoint(i, level->solution[i].number));
+        }
+    }
+    const HWND won = game.WaitForDialog(L"Nereku Sudoku");
+    ASSERT_NE(won, nullptr);
+    EXPECT_EQ(ReadDialog(won).texts,
+              std::vector<std::wstring>{L"Congratulations!\n\nYou found the correct solution."});
+    game.Screenshot(L"GameMode_Won");
+    ASSERT_TRUE(game.Answer(won, L"Ok"));
+
     game.ClickButton(BarSolve);
     const HWND report = game.WaitForDialog(nullptr);
     ASSERT_NE(report, nullptr);
