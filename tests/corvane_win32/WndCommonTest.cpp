@@ -1,5 +1,5 @@
 // The window base (settings, string table, pump, pointer tracking), the
-// exception report, the tool tip and the folder listing.
+// exception report and the tool tip.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -16,7 +16,6 @@
 #include "corvane/CWndCommon.h"
 #include "corvane/CWndToolTip.h"
 #include "corvane/OnException.h"
-#include "corvane/Win32Helpers.h"
 #include "corvane/WindowsExceptionReporter.h"
 
 namespace {
@@ -179,19 +178,6 @@ TEST(WndCommonTest, ExceptionReportShowsTheFourValues) {
     for (const wchar_t* value :
          {L"CNerekuSudoku", L"1234", L"CheckSolution_IsCorrect(void)", L"Sat Jun  1 12:00:00 2025"})
         EXPECT_NE(all.find(value), std::wstring::npos) << testing::PrintToString(value);
-}
-
-// ---- Win32Helpers
-
-TEST(Win32HelpersTest, RectangleHelpers) {
-    auto corners = [](const RECT& rect) {
-        return std::vector<LONG>{rect.left, rect.top, rect.right, rect.bottom};
-    };
-    RECT rect;
-    InitRect(&rect, 10, 20, 30, 40); // left, top, width, height
-    EXPECT_EQ(corners(rect), (std::vector<LONG>{10, 20, 40, 60}));
-    MoveRect(&rect, 30, -5);
-    EXPECT_EQ(corners(rect), (std::vector<LONG>{40, 15, 70, 55}));
 }
 
 } // namespace
