@@ -8,8 +8,9 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <random>
 #include <set>
+
+#include "TempFolder.h"
 
 #ifdef NEREKU_MAKE_RESOURCES
 
@@ -18,13 +19,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Runs make_resources in a new empty folder, naming that folder as its output
-// folder or not, with its messages going to log.txt there; gives back that
-// folder and the files it wrote into it.
-std::set<std::string> RunGenerator(bool nameFolder, fs::path& folder) {
-    folder = fs::temp_directory_path() /
-             ("nereku_make_resources_" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
+// Runs make_resources in an empty folder, naming that folder as its output
+// folder or not, with its messages going to log.txt there; gives back the
+// files it wrote into it.
+std::set<std::string> RunGenerator(bool nameFolder, const fs::path& folder) {
     const std::string command = "\"" NEREKU_MAKE_RESOURCES "\" " +
                                 (nameFolder ? "\"" + folder.string() + "\"" : "") + " > \"" +
                                 (folder / "log.txt").string() + "\" 2>&1";
@@ -43,7 +41,8 @@ std::set<std::string> RunGenerator(bool nameFolder, fs::path& folder) {
 } // namespace
 
 TEST(MakeResources, ReproducesTheCommittedFilesByteForByte) {
-    fs::path folder;
+    const TempFolder temp;
+    const fs::path& folder = temp.path;
     std::set<std::string> expected = {"NerekuSudoku.ico", "NerekuSudoku.png", "sounds/Click.wav",
                                       "sounds/Success.wav"};
     for (const std::string picture : kPictureFiles)
@@ -53,13 +52,11 @@ TEST(MakeResources, ReproducesTheCommittedFilesByteForByte) {
         EXPECT_TRUE(ReadFile((folder / file).string()) == ReadResource(file))
             << file << " differs; run the regenerate_resources target and commit the result";
     }
-    fs::remove_all(folder);
 }
 
 TEST(MakeResources, WantsExactlyOneFolder) {
-    fs::path folder;
-    EXPECT_EQ(RunGenerator(false, folder), std::set<std::string>{}) << "nothing written";
-    fs::remove_all(folder);
+    const TempFolder temp;
+    EXPECT_EQ(RunGenerator(false, temp.path), std::set<std::string>{}) << "nothing written";
 }
 
 #endif
