@@ -263,6 +263,75 @@ bool BoardSearch::RestIsEmpty(const SearchBoard& board, int chosen, unsigned tri
     return hopeless || !asked.HasSolution(board, path, depthBelowTop, chosen, tried);
 }
 
+// What a node asks about its remaining branches, and when. A question or a
+// count is worth it where the branches have looked at many boards without
+// storing anything: each kind waits for so many boards, and twice as many
+// after an answer that does not cut. After each solution stored below the
+// node the waits start again, since the rest of a part of the tree that
+// holds solutions mostly holds more, and neither the question nor the count
+// would cut. Once a count has found as many solutions as the room left below
+// the node, its branches fill the list, and no count about them can finish
+// any more.
+struct BoardSearch::RestQuestions {
+    RestQuestions(bool byLines, bool bySolver, long fullSoFar, int storedSoFar, long boardsSoFar)
+        : countByLines(byLines), countBySolver(bySolver), fullBefore(fullSoFar) {
+        Restart(storedSoFar, boardsSoFar);
+    }
+    void Restart(int storedSoFar, long boardsSoFar) {
+        stored = storedSoFar;
+        start = boardsSoFar;
+        quickAfter = kQuickAfter;
+        probeAfter = kProbeAfter;
+        countAfter = kCountAfter;
+    }
+
+    const bool countByLines;  // the rest may be counted by LineSearch
+    const bool countBySolver; // the full question is a count by the probe's solver
+    const long fullBefore;    // the search's full counts when the node began
+    int stored = 0;           // the solutions stored when the waits began
+    long start = 0;           // the boards looked at when the waits began
+    long quickAfter = 0;
+    long probeAfter = 0;
+    long countAfter = 0;
+};
+
+bool BoardSearch::CountedAll(const SearchBoard& board, int chosen, unsigned tried, int most) {
+    const Counted counted = StoreCountedRest(board, chosen, tried, most);
+    fullCounts += counted == Counted::Full ? 1 : 0;
+    return counted == Counted::All;
+}
+
+bool BoardSearch::RestIsAnswered(const SearchBoard& board, int chosen, unsigned tried,
+                                 RestQuestions& asking) {
+    if (solutions->GetRowCount() != asking.stored) {
+        asking.Restart(solutions->GetRowCount(), nodes);
+    }
+    const long looked = nodes - asking.start;
+    if (asking.countByLines && fullCounts == asking.fullBefore && looked >= asking.countAfter) {
+        if (CountedAll(board, chosen, tried, maxSolutions)) {
+            return true;
+        }
+        asking.countAfter *= 2;
+    }
+    if (probe && looked >= asking.quickAfter && looked < asking.probeAfter) {
+        if (!probe->MayHaveSolution(board, path, depthBelowTop, chosen, tried)) {
+            return true;
+        }
+        asking.quickAfter *= 2;
+    }
+    if (looked >= asking.probeAfter && nodes >= firstProbe) {
+        if (asking.countBySolver && fullCounts == asking.fullBefore) {
+            if (CountedAll(board, chosen, tried, kSolverCountMost)) {
+                return true;
+            }
+        } else if (RestIsEmpty(board, chosen, tried)) {
+            return true;
+        }
+        asking.probeAfter *= 2;
+    }
+    return false;
+}
+
 void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char depth) {
     ++nodes;
     const bool top = atTop;
@@ -311,67 +380,18 @@ void BoardSearch::Step(SearchBoard& board, FreeWork* freeWork, unsigned char dep
     }
     // Plain rules and no limit on the depth: the count may find the
     // solutions quicker. On an open top board it is asked for two, so
-    // that a board of many solutions costs it little. Once a count has found
-    // as many solutions as the room left below a node, the node's branches
-    // fill the list, and no count about them can finish any more.
+    // that a board of many solutions costs it little.
     const bool countable = below == Order::Free && depth >= board.emptySquares;
-    const bool countByLines = countable && !anySign;
-    const bool countBySolver = countable && anySign;
-    const long fullBefore = fullCounts;
-    if (countByLines && top && board.emptySquares >= kOpenTop) {
-        const Counted counted = StoreCountedRest(*base, chosen, 0, 2);
-        if (counted == Counted::All) {
-            return;
-        }
-        fullCounts += counted == Counted::Full ? 1 : 0;
+    RestQuestions asking(countable && !anySign, countable && anySign, fullCounts,
+                         solutions->GetRowCount(), nodes);
+    if (asking.countByLines && top && board.emptySquares >= kOpenTop &&
+        CountedAll(*base, chosen, 0, 2)) {
+        return;
     }
-    // A question or a count is worth it where the branches have looked at
-    // many boards without storing anything: after each solution stored below
-    // the node the count of boards starts again, since the rest of a part of
-    // the tree that holds solutions mostly holds more, and neither the
-    // question nor the count would cut.
-    long start = nodes;
-    long probeAfter = kProbeAfter;
-    long quickAfter = kQuickAfter;
-    long countAfter = kCountAfter;
-    int stored = solutions->GetRowCount();
     unsigned tried = 0;
     for (unsigned digits = board.candidates[chosen]; digits != 0; digits &= digits - 1) {
-        if (hopeless) {
+        if (hopeless || RestIsAnswered(*base, chosen, tried, asking)) {
             break;
-        }
-        if (solutions->GetRowCount() != stored) {
-            stored = solutions->GetRowCount();
-            start = nodes;
-            probeAfter = kProbeAfter;
-            quickAfter = kQuickAfter;
-            countAfter = kCountAfter;
-        }
-        if (countByLines && fullCounts == fullBefore && nodes - start >= countAfter) {
-            const Counted counted = StoreCountedRest(*base, chosen, tried, maxSolutions);
-            if (counted == Counted::All) {
-                break;
-            }
-            fullCounts += counted == Counted::Full ? 1 : 0;
-            countAfter *= 2;
-        }
-        if (probe && nodes - start >= quickAfter && nodes - start < probeAfter) {
-            if (!probe->MayHaveSolution(*base, path, depthBelowTop, chosen, tried)) {
-                break;
-            }
-            quickAfter *= 2;
-        }
-        if (nodes - start >= probeAfter && nodes >= firstProbe) {
-            if (countBySolver && fullCounts == fullBefore) {
-                const Counted counted = StoreCountedRest(*base, chosen, tried, kSolverCountMost);
-                if (counted == Counted::All) {
-                    break;
-                }
-                fullCounts += counted == Counted::Full ? 1 : 0;
-            } else if (RestIsEmpty(*base, chosen, tried)) {
-                break;
-            }
-            probeAfter *= 2;
         }
         const int digit = LowestBit(digits) + 1;
         tried |= DigitBit(digit);

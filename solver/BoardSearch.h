@@ -58,6 +58,13 @@ private:
     // branches' order; as many as the room left; or neither.
     enum class Counted { All, Full, Unknown };
     Counted StoreCountedRest(const SearchBoard& board, int chosen, unsigned tried, int most);
+    // The count of the rest: true where it stored all their solutions.
+    bool CountedAll(const SearchBoard& board, int chosen, unsigned tried, int most);
+    // The questions a node asks about its branches after `tried`, when they
+    // are due: true where one answered them all, by a cut or a count.
+    struct RestQuestions;
+    bool RestIsAnswered(const SearchBoard& board, int chosen, unsigned tried,
+                        RestQuestions& asking);
     void StoreInOrder(const SearchBoard& board, SolvedNumbers* first, SolvedNumbers* last);
 
     // A level without any sign bit reads none: both lists are then one shared
