@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 
 #include "BoardText.h"
 #include "render/GridGeometry.h"
@@ -84,11 +83,6 @@ std::unique_ptr<StarterLevel> GameSession::PlayStarterLevel(const std::wstring& 
         return nullptr;
     }
     return starter;
-}
-
-std::vector<unsigned char> GameSession::ReadBytes(const std::wstring& path) {
-    std::ifstream in(fs::path(path), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::unique_ptr<CNerekuEngine> GameSession::ReadBoard(const std::wstring& path) {

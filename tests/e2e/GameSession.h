@@ -51,7 +51,6 @@ public:
     // Adds the starter level, starts the game and chooses the level; null
     // when any of it fails.
     std::unique_ptr<StarterLevel> PlayStarterLevel(const std::wstring& level);
-    static std::vector<unsigned char> ReadBytes(const std::wstring& path);
     // The board of a level or saved-game file, read as the game reads it;
     // null when the file is missing or unsound.
     static std::unique_ptr<CNerekuEngine> ReadBoard(const std::wstring& path);

@@ -13,6 +13,7 @@
 
 #include "BoardText.h"
 #include "GameSession.h"
+#include "TempFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -117,7 +118,7 @@ TEST(Journey, EditorBuildsAndSavesALevel) {
 
     game.LeftClick(game.CellPoint(80, 5));
     digits[80] = '5';
-    const std::vector<unsigned char> saved = GameSession::ReadBytes(game.LevelPath(L"a_b_c_d"));
+    const std::string saved = ReadFile(game.LevelPath(L"a_b_c_d"));
     ASSERT_TRUE(game.ChooseLevel(L"other"));
     Expect(game, L"Edit mode", L"Do you want to save the level?", L"Save");
     const HWND requester = game.WaitForDialog(L"Save level");
@@ -127,7 +128,7 @@ TEST(Journey, EditorBuildsAndSavesALevel) {
     EXPECT_EQ(game.Digits(), digits);
     EXPECT_EQ(game.Probe(ProbeEditChanged), 1);
     EXPECT_EQ(game.SelectedLevel(), L"a_b_c_d");
-    EXPECT_EQ(GameSession::ReadBytes(game.LevelPath(L"a_b_c_d")), saved) << "nothing written";
+    EXPECT_EQ(ReadFile(game.LevelPath(L"a_b_c_d")), saved) << "nothing written";
     game.Screenshot(L"EditorKeptAfterCancelledSave");
     game.ClickButton(BarEditor);
     Expect(game, L"Edit mode", L"", L"Don't save");

@@ -10,6 +10,7 @@
 
 #include "BoardText.h"
 #include "GameSession.h"
+#include "TempFolder.h"
 #include "render/GridGeometry.h"
 
 namespace fs = std::filesystem;
@@ -121,7 +122,7 @@ TEST(Window, ExistingLevelsAreListedAndKept) {
     ASSERT_TRUE(game.Start());
     EXPECT_EQ(game.ListedLevels(), (std::vector<std::wstring>{L"Alpha", L"beta", L"Gamma"}));
     EXPECT_EQ(game.SelectedLevel(), L"");
-    EXPECT_EQ(GameSession::ReadBytes(game.SavePath(L"beta")).size(), 972u);
+    EXPECT_EQ(ReadFile(game.SavePath(L"beta")).size(), 972u);
     EXPECT_EQ(game.Close(), 0);
 }
 
@@ -314,10 +315,7 @@ TEST(Window, ToolTipAboutAndTheBrowser) {
     }
     const std::wstring log = GameSession::BuildPath(NEREKU_BROWSER_LOG);
     GameSession::WriteBytes(log, {});
-    auto lines = [&] {
-        const std::vector<unsigned char> bytes = GameSession::ReadBytes(log);
-        return std::string(bytes.begin(), bytes.end());
-    };
+    auto lines = [&] { return ReadFile(log); };
 
     GameSession game(L"about");
     ASSERT_TRUE(game.Start());
