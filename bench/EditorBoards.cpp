@@ -97,6 +97,50 @@ int SignOf(const CNerekuEngine& engine, std::pair<int, int> pair) {
     return (mask & (right ? kRightGreater : kDownGreater)) ? -1 : 0;
 }
 
+std::string Turned(const std::string& line, BoardRng& rng) {
+    auto from = std::make_unique<CNerekuEngine>();
+    LoadBoardLine(*from, line);
+    const bool diagonal = rng() % 2 != 0;
+    const bool reversed = rng() % 2 != 0;
+    int bands[3] = {0, 1, 2};
+    int stacks[3] = {0, 1, 2};
+    for (int k = 2; k > 0; --k) {
+        std::swap(bands[k], bands[Below(rng, k + 1)]);
+        std::swap(stacks[k], stacks[Below(rng, k + 1)]);
+    }
+    const unsigned backwards = static_cast<unsigned>(rng() % 64); // 3 bands, 3 stacks
+    auto place = [&](int square) {
+        int row = RowOf(square);
+        int column = ColumnOf(square);
+        if (diagonal) {
+            std::swap(row, column);
+        }
+        const int inRow = (backwards >> (row / 3) & 1) != 0 ? 2 - row % 3 : row % 3;
+        const int inColumn = (backwards >> (3 + column / 3) & 1) != 0 ? 2 - column % 3 : column % 3;
+        return SquareIndex(3 * bands[row / 3] + inRow, 3 * stacks[column / 3] + inColumn);
+    };
+    auto to = std::make_unique<CNerekuEngine>();
+    to->ResetGrid();
+    for (int i = 0; i < kSquareCount; ++i) {
+        const unsigned char number = from->squares[i].number;
+        if (number != 0) {
+            Square& square = to->squares[place(i)];
+            square.fixed = 1;
+            SetSquareToDigit(square, static_cast<unsigned char>(reversed ? 10 - number : number));
+        }
+    }
+    for (const auto& pair : BlockPairs()) {
+        const int sign = SignOf(*from, pair) * (reversed ? -1 : 1);
+        const int first = place(pair.first);
+        const int second = place(pair.second);
+        if (sign != 0) {
+            SetSign(*to, std::minmax(first, second), first < second ? sign : -sign);
+        }
+    }
+    to->UpdateLevelHasEdges();
+    return BoardLine(*to);
+}
+
 ChildSolve SolveInChild(const std::string& line, long capMs, int limit) {
     const pid_t child = fork();
     if (child == 0) {

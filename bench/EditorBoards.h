@@ -41,6 +41,15 @@ inline int GridSign(const std::string& grid, std::pair<int, int> pair) {
     return grid[pair.first] < grid[pair.second] ? 1 : -1;
 }
 
+// The board of a line (BoardLine's form) as the rules cannot tell it from
+// itself: turned on its diagonal, its bands and stacks reordered, the rows of
+// a band or the columns of a stack read backwards (each keeps its neighbours
+// inside a block), and maybe its digits read from 9 down, which turns every
+// sign round. Its solutions are the old ones changed the same way, but the
+// search meets them in another order, and many slow boards are slow only the
+// way they face.
+std::string Turned(const std::string& line, BoardRng& rng);
+
 // One Solve of a board line (BoardLine's form) with `limit`, in a child
 // process so that it can be stopped: its processor time in milliseconds and
 // how many solutions it stored (up to 255), or the cap and -1 when the child
