@@ -104,10 +104,8 @@ std::string Turned(const std::string& line, BoardRng& rng) {
     const bool reversed = rng() % 2 != 0;
     int bands[3] = {0, 1, 2};
     int stacks[3] = {0, 1, 2};
-    for (int k = 2; k > 0; --k) {
-        std::swap(bands[k], bands[Below(rng, k + 1)]);
-        std::swap(stacks[k], stacks[Below(rng, k + 1)]);
-    }
+    Shuffle(rng, bands, 3);
+    Shuffle(rng, stacks, 3);
     const unsigned backwards = static_cast<unsigned>(rng() % 64); // 3 bands, 3 stacks
     auto place = [&](int square) {
         int row = RowOf(square);

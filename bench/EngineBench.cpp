@@ -198,14 +198,18 @@ int main(int argc, char** argv) {
     // set that no build was hunted against, so its sum and median compare
     // builds better than those of the slow boards themselves.
     static std::vector<std::string> turned;
-    std::vector<std::string> slow;
-    if (ReadBoardFile(std::string(NEREKU_BENCH_DATA_DIR) + "/slow_boards.txt", 0, slow)) {
-        BoardRng rng(1);
-        for (const std::string& line : slow) {
+    BoardRng rng(1);
+    for (size_t k = 0; k < std::size(kCollections); ++k) {
+        if (std::strcmp(kCollections[k].name, "slow_boards") != 0) {
+            continue;
+        }
+        for (const std::string& line : loaded[k]) {
             for (int way = 0; way < 8; ++way) {
                 turned.push_back(Turned(line, rng));
             }
         }
+    }
+    if (!turned.empty()) {
         const std::string name = "Search/slow_boards_turned/" + std::to_string(turned.size());
         benchmark::RegisterBenchmark(name.c_str(), SolveCollection, &turned, ProcessorMs)
             ->Unit(benchmark::kMillisecond);
