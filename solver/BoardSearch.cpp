@@ -8,6 +8,12 @@
 // be left to a count, which finds their solutions by other means (on plain
 // rules by other branches, with signs by the probe's solver); they are then
 // stored in the order these branches would have stored them.
+//
+// The search walks the tree itself rather than ask the probe for each next
+// solution in its order (at every node of a solution's path, whether a digit
+// below the solution's own has one): that was measured, and it is quicker on
+// the slowest boards known, by up to a quarter, but slower on the rest, by
+// about a tenth.
 #include "solver/BoardSearch.h"
 
 #include <algorithm>
