@@ -4,9 +4,9 @@
 // square that the other square holds one of the digits on its side of it;
 // propagation then narrows both squares to their bounds, along chains of
 // signs too. (Order variables, "the digit exceeds k", would say the same with
-// shorter clauses, but cost more assignments than they save: with the signs
-// and the interval rule's reasons said by them, the turned slow boards of
-// bench/data/README.md meet 7% more conflicts in 40% more time.) Where signs
+// shorter clauses, but do not pay: with the signs and the interval rule's
+// reasons said by them, the turned slow boards of bench/data/README.md meet
+// 7% more conflicts in 40% more time.) Where signs
 // narrow squares to bounds, squares of a unit often share a row of digits
 // that they must take between them: UnitIntervals sees that, beside the
 // clauses, and on the slowest boards the solver then meets a third of the
