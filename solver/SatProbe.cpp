@@ -6,15 +6,15 @@
 // signs too. (Order variables, "the digit exceeds k", would say the same with
 // shorter clauses, but do not pay: with the signs and the interval rule's
 // reasons said by them, the turned slow boards of bench/data/README.md meet
-// 7% more conflicts in 40% more time.) Where signs
-// narrow squares to bounds, squares of a unit often share a row of digits
-// that they must take between them: UnitIntervals sees that, beside the
-// clauses, and on the slowest boards the solver then meets a third of the
-// conflicts. The solver decides digit variables only, each true: "square i
-// holds d", as the search does (deciding any variable, either way, meets a
-// sixth more conflicts on the turned slow boards; deciding the square with
-// the fewest digits left, as the search branches, twice as many on the board
-// of bench/data/README.md that is slow in every turning).
+// 7% more conflicts in 40% more time.) Where signs narrow squares to bounds,
+// squares of a unit often share a row of digits that they must take between
+// them: UnitIntervals sees that, beside the clauses, and on the slowest
+// boards the solver then meets a third of the conflicts. The solver decides
+// digit variables only, each true: "square i holds d", as the search does
+// (deciding any variable, either way, meets a sixth more conflicts on the
+// turned slow boards; deciding the square with the fewest digits left, as
+// the search branches, twice as many on the board of bench/data/README.md
+// that is slow in every turning).
 //
 // Measured on the turned slow boards too, and left out: probing every digit
 // variable once the probe is made, so that those which propagation refutes
