@@ -22,7 +22,11 @@
 // that); Hall's rule for any set of digits, not only for a row of them (3%
 // more conflicts, nearly a third more time); and the rules of squares, units
 // and signs kept by digit masks in a propagator instead of as clauses (the
-// same time a conflict, 15% more conflicts).
+// same time a conflict, 15% more conflicts). Asked of each struck digit as
+// propagation takes it from the trail, rather than once propagation
+// settles, such masks save a third of the solver's propagation and cost
+// nearly as much themselves: the same time a conflict, and 10% more
+// conflicts.
 #include "solver/SatProbe.h"
 
 #include <algorithm>
