@@ -19,7 +19,7 @@
 // jumps some 7,000 times, three or four levels each, and saves no
 // measurable time.
 //
-// Two more ways were measured and left out. A count of the whole rest of
+// Three more ways were measured and left out. A count of the whole rest of
 // the tree at once (what every node on the way down has left, as one
 // question), once the probe has met some thousands of conflicts, finds in
 // the solver's order what the branches find in theirs: on the board that is
@@ -30,7 +30,12 @@
 // same. Nor is a board cut where some unit, filled every way its candidates
 // and its signs allow, leaves a square no digit: on that board such cuts
 // take a third of the nodes, yet the probe meets only 3% fewer conflicts, so
-// what the probe refutes is not decided within a unit.
+// what the probe refutes is not decided within a unit. Nor are the
+// solutions found block by block, each block filled in one of the orders
+// its signs allow: on that board a block keeps 959 to 8,720 such fillings
+// and a band 90,000 to 2 million, and a search that fits whole blocks
+// against the rows and columns looks at over two billion fillings without
+// finishing.
 #include "solver/BoardSearch.h"
 
 #include <algorithm>
