@@ -381,8 +381,22 @@ void SatSolver::Analyze(uint32_t conflict, std::vector<SatLit>& learnt, int& bac
     } while (open > 0);
     learnt[0] = Negated(trail[index]);
 
+    // Literals that the others imply go. Only their own reasons are looked
+    // at: following the reasons further down, as the recursive form does,
+    // meets no fewer conflicts on the board of bench/data/README.md that is
+    // slow in every turning, and makes the turned slow boards a sixth
+    // slower. This form meets a sixth fewer conflicts on that board, a fifth
+    // fewer on the slow boards and 5% fewer on the turned ones.
+    learntBefore.assign(learnt.begin() + 1, learnt.end());
+    size_t kept = 1;
     for (size_t k = 1; k < learnt.size(); ++k) {
-        seen[VarOf(learnt[k])] = 0;
+        if (!FollowsFromClause(learnt[k])) {
+            learnt[kept++] = learnt[k];
+        }
+    }
+    learnt.resize(kept);
+    for (const SatLit lit : learntBefore) {
+        seen[VarOf(lit)] = 0;
     }
 
     backLevel = 0;
@@ -406,6 +420,22 @@ void SatSolver::Analyze(uint32_t conflict, std::vector<SatLit>& learnt, int& bac
         lbd += mark != stamp ? 1 : 0;
         mark = stamp;
     }
+}
+
+bool SatSolver::FollowsFromClause(SatLit lit) {
+    const int var = VarOf(lit);
+    if (reasons[var] == kNoReason) {
+        return false;
+    }
+    const SatLit* lits = nullptr;
+    const int count = ReasonLits(reasons[var], Negated(lit), lits);
+    for (int k = 0; k < count; ++k) {
+        const int other = VarOf(lits[k]);
+        if (other != var && !seen[other] && levels[other] != 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // At level 0: the learnt clauses with the most levels that were not used

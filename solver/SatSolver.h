@@ -1,8 +1,9 @@
 // A small CDCL satisfiability solver of our own, for the question whether a
 // board has any solution at all: two watched literals (binary clauses in
-// lists of their own), first-UIP learning,
-// activity-ordered decisions with saved phases, Luby restarts, and learnt
-// clauses thinned by their number of decision levels.
+// lists of their own), first-UIP learning with the literals that the
+// clause's others imply left out, activity-ordered decisions with saved
+// phases, Luby restarts, and learnt clauses thinned by their number of
+// decision levels.
 //
 // It answers under assumptions: one solver holds the rules of a level once,
 // each question fixes the board's facts as assumptions, and what it learns
@@ -164,6 +165,10 @@ private:
     // clause), for the analysis.
     int ReasonLits(uint32_t reason, SatLit impliedLit, const SatLit*& lits);
     void Analyze(uint32_t conflict, std::vector<SatLit>& learnt, int& backLevel, int& lbd);
+    // Whether the false literal `lit` of a learnt clause follows from the
+    // clause's other literals (those marked `seen`): every other literal of
+    // the reason that made it false is among them, or false at level 0.
+    bool FollowsFromClause(SatLit lit);
     void Backtrack(int level);
     SatResult Search(long conflictLimit, long stopAt, const SatLit* assumptions, int count);
     void ReduceLearnts();
@@ -212,6 +217,7 @@ private:
     std::vector<int> heapIndex; // -1: not in the heap
 
     std::vector<uint8_t> seen;
+    std::vector<SatLit> learntBefore; // a learnt clause's literals before they are thinned
     std::vector<SatLit> learntLits;
     std::vector<SatLit> deducedLits;
     std::vector<SatLit> explained;
