@@ -217,7 +217,7 @@ private:
     std::vector<int> heapIndex; // -1: not in the heap
 
     std::vector<uint8_t> seen;
-    std::vector<SatLit> learntBefore; // a learnt clause's literals before they are thinned
+    std::vector<SatLit> learntBefore; // a learnt clause, before the implied literals go
     std::vector<SatLit> learntLits;
     std::vector<SatLit> deducedLits;
     std::vector<SatLit> explained;
