@@ -386,9 +386,9 @@ void SatSolver::Analyze(uint32_t conflict, std::vector<SatLit>& learnt, int& bac
     // meets no fewer conflicts on the board of bench/data/README.md that is
     // slow in every turning, and makes the turned slow boards a sixth
     // slower. This form, over three nudges of the starting activities (each
-    // moves the conflicts by up to a tenth), meets 8% fewer conflicts on
-    // that board, 3% fewer on the slow boards and 4% fewer on the turned
-    // ones, in about the same time. (Also measured, and left out: dropping
+    // moves the conflicts on that board by up to a sixth), meets 8% fewer
+    // conflicts on that board, 3% fewer on the slow boards and 5% fewer on
+    // the turned ones, in about the same time. (Also measured, and left out: dropping
     // the literals that imply the asserting one by a binary clause, and
     // lowering a clause's count of levels each time it serves as a reason.
     // Neither moves the turned boards' conflicts by more than 3%, and each
