@@ -37,8 +37,9 @@ long Luby(int index) {
 // at all, a first store of 500 to 2,000 learnt clauses, 300 to 1,000 more
 // after each thinning, a decay of 0.90 to 0.98, and keeping every clause of
 // up to five levels each change the conflicts by at most 15% on that board
-// and 8% on the turned ones, fewer conflicts coming with dearer ones, and
-// the time by no more than runs of the same build differ.
+// and 8% on the turned ones, about as much as nudging the starting
+// activities does (see Analyze), and the time by no more than runs of the
+// same build differ.
 constexpr long kRestartUnit = 64;
 // How many more learnt clauses each thinning leaves room for.
 constexpr size_t kLearntStep = 100;
