@@ -167,7 +167,9 @@ private:
     void Analyze(uint32_t conflict, std::vector<SatLit>& learnt, int& backLevel, int& lbd);
     // Whether the false literal `lit` of a learnt clause follows from the
     // clause's other literals (those marked `seen`): every other literal of
-    // the reason that made it false is among them, or false at level 0.
+    // the reason that made it false is among them, or false at level 0. As
+    // in the analysis, a learnt reason looked at counts as used, so the next
+    // thinning keeps it.
     bool FollowsFromClause(SatLit lit);
     void Backtrack(int level);
     SatResult Search(long conflictLimit, long stopAt, const SatLit* assumptions, int count);
