@@ -1,5 +1,6 @@
 #include "GameSession.h"
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -103,8 +104,18 @@ bool GameSession::Start() {
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &info)) {
+    // Under Wine the call has once failed at once, the program freshly
+    // copied: it is tried again a few times, and the last error is told.
+    bool created = false;
+    for (int attempt = 0; attempt < 3 && !created; ++attempt) {
+        if (attempt > 0) {
+            Sleep(500);
+        }
+        created = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                 nullptr, folder.c_str(), &startup, &info) != FALSE;
+    }
+    if (!created) {
+        std::fprintf(stderr, "CreateProcessW failed: error %lu\n", GetLastError());
         return false;
     }
     CloseHandle(info.hThread);
