@@ -27,6 +27,17 @@
 // settles, such masks save a third of the solver's propagation and cost
 // nearly as much themselves: the same time a conflict, and 10% more
 // conflicts.
+//
+// Nor does the solver lack what a block or a digit decides alone. Clauses
+// against each pair of digits that no filling of a block with its signs
+// allows: 2% fewer conflicts on the turned slow boards and 4% more on the
+// board that is slow in every turning, within the path's luck, and the
+// fillings cost more than that. Of the 9,164 parts of the tree that the
+// slow boards' questions found empty, the singles, the signs and each
+// digit's placements over the whole grid (every way to put it once in each
+// row, column and block) refute 1,650, and those had cost the solver 2,000
+// of their 100,000 conflicts. The search's own narrowing, given as more
+// assumptions, changes no conflict at all: propagation strikes all of it.
 #include "solver/SatProbe.h"
 
 #include <algorithm>
