@@ -39,14 +39,15 @@
 // against the rows and columns looks at over two billion fillings without
 // finishing.
 //
-// Where the probe's conflicts go, on the slow boards: 52% to the 9,164 full
-// questions that find their part of the tree empty, mostly 4 to 63 conflicts
-// each (the 16 dearest take 5%); 31% to the 1,426 counts that find all of
-// their part's solutions; 17% to the 213 counts that give up; the rest to the
-// quick questions. Once the probe is made, asking sooner (after none to four
-// of a node's boards rather than kProbeAfter) moves the conflicts by no more
-// than the path's luck: 52,000 to 61,000 on the board that is slow in every
-// turning (56,000 as it is), 198,000 to 206,000 on the slow set (204,000).
+// Where the probe's conflicts go, on the slow boards: 49% to the 9,164 full
+// questions that find their part of the tree empty, mostly 4 to 63
+// conflicts each (the 16 dearest take 5%); 30% to the 1,426 counts that find
+// all of their part's solutions; 16% to the 213 counts that give up; the
+// other 5% to the quick questions. Once the probe is made, asking sooner
+// (after none to four of a node's boards rather than kProbeAfter) moves the
+// conflicts by no more than the path's luck: 52,000 to 61,000 on the board
+// that is slow in every turning (56,000 as it is), 198,000 to 206,000 on the
+// slow set (204,000).
 #include "solver/BoardSearch.h"
 
 #include <algorithm>
