@@ -13,12 +13,12 @@
 // solution in its order (at every node of a solution's path, whether a digit
 // below the solution's own has one). That was measured: on boards of over
 // 100 ms it is a tenth to a quarter quicker, on boards of 30 to 100 ms a
-// tenth slower, and on quicker ones slower still. Measured again with the
-// shorter learnt clauses, it no longer pays even where a board is slow:
-// asked only once the probe has met 2,000 conflicts, so that quick boards
-// never pay, it leaves the turned slow boards 2% slower in all, with as many
-// over 100 ms (27 against 26); from the first question on, the slow set is
-// 12% slower. Nor does a node whose rest
+// tenth slower, and on quicker ones slower still. Measured again since the
+// solver's learnt clauses leave out the literals their others imply, it no
+// longer pays even where a board is slow: asked only once the probe has met
+// 2,000 conflicts, so that quick boards never pay, it leaves the turned slow
+// boards 2% slower in all, with as many over 100 ms (27 against 26); from
+// the first question on, the slow set is 12% slower. Nor does a node whose rest
 // the probe refutes jump back to the shallowest board whose placements alone
 // that answer needed (the assumptions behind it): on the slow boards it
 // jumps some 7,000 times, three or four levels each, and saves no
