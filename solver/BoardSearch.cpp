@@ -17,14 +17,14 @@
 // solver's learnt clauses leave out the literals their others imply, it no
 // longer pays even where a board is slow: asked only once the probe has met
 // 2,000 conflicts, so that quick boards never pay, it leaves the turned slow
-// boards 2% slower in all, with as many over 100 ms (27 against 26); from
-// the first question on, the slow set is 12% slower. Nor does a node whose rest
+// boards 2% slower in all, with as many over 100 ms (27 against 26); from the
+// first question on, the slow set is 12% slower. Nor does a node whose rest
 // the probe refutes jump back to the shallowest board whose placements alone
-// that answer needed (the assumptions behind it): on the slow boards it
-// jumps some 7,000 times, three or four levels each, and saves no
-// measurable time. Nor are those assumptions kept as a clause for good (some
-// 36,000 clauses of about eight literals on the slow boards): the conflicts
-// move by no more than the path's luck.
+// that answer needed (the assumptions behind it): on the slow boards it jumps
+// some 7,000 times, three or four levels each, and saves no measurable time.
+// Nor are those assumptions kept as a clause for good (some 36,000 clauses of
+// about eight literals on the slow boards): the conflicts move by no more
+// than the path's luck.
 //
 // Three more ways were measured and left out. A count of the whole rest of
 // the tree at once (what every node on the way down has left, as one
