@@ -2,6 +2,18 @@
 // question starts at level 0, decides its assumptions one level each, and
 // then decides by activity until a model or a conflict below the assumptions
 // answers it.
+//
+// A solver of the first rank does no better with these questions. CaDiCaL
+// 1.5.3 in this solver's place, given the same formula but not the interval
+// rule of SatProbe.h (it takes no rule of the caller's), meets 280,063
+// conflicts on the slow boards of bench/data/README.md in its usual
+// configuration and 209,905 in the one it offers for satisfiable formulas,
+// in 1.6 to 1.8 times this solver's time. This one meets 242,078 without
+// the interval rule and 203,509 with it. What gives CaDiCaL its edge over
+// this solver without the rule is shrinking: each level's literals of a
+// learnt clause replaced by the one literal of that level that implies them
+// all (without it, CaDiCaL meets 235,181). Added here, before or after the
+// literals that the others imply go, it meets 3% to 9% more conflicts.
 #include "solver/SatSolver.h"
 
 #include <algorithm>
