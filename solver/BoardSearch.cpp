@@ -159,11 +159,14 @@ void BoardSearch::Search(SearchBoard& board, unsigned char depth, int limit,
 // free order's argument holds for the empty squares whatever flags the
 // numbered ones carry; it needs only a board on which the free order meets no
 // dead end (FreeOrderRules.h): its end is then the one board below the start
-// that no rule changes, which the member order ends at too. The flags of the
+// that no rule changes, which the member order ends at too. The free order
+// holds a sign only where it places a digit, so a sign that the start's own
+// numbers break (the checks read signs though the rule is off) is left to
+// the member order, whose checks end the search there. The flags of the
 // numbered squares are what the member order's crossing off leaves of them:
 // their own, less the digits numbered in their units.
 bool BoardSearch::PropagateTopFreely(SearchBoard& board) const {
-    if (useSignRule || board.repeated || board.stranded) {
+    if (useSignRule || board.repeated || board.stranded || !CheckedSignsHold(board, checked)) {
         return false;
     }
     SearchBoard trial = board;

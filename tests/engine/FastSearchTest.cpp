@@ -430,6 +430,20 @@ TEST(FastSearch, EmptyGridAtEveryLimitAndDepth) {
     ExpectSameSearch(engine, 255, -5, "empty grid, negative limit");
 }
 
+// With the sign rule off the checks still read the signs: two numbers that
+// break one leave the board without solution, though the rest of the grid
+// could be filled many ways.
+TEST(FastSearch, NumbersThatBreakASignWithTheSignRuleOff) {
+    TestEngine engine;
+    SetSquareToDigit(engine.squares[0], 5);
+    SetSquareToDigit(engine.squares[9], 2);
+    PlaceSign(engine, 0, 9);
+    engine.levelHasEdges = false;
+    for (int limit : {1, 100}) {
+        EXPECT_EQ(0u, ExpectSameSearch(engine, 255, limit, "a broken sign between numbers"));
+    }
+}
+
 namespace {
 
 // The puzzles of a collection file in tests/data: '#' lines are comments,
