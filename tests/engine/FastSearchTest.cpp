@@ -408,7 +408,8 @@ TEST(SearchBoardRules, TheProbeFindsWhatThePlainSearchFinds) {
         bool staleFlags = false;
         for (const Square& numbered : engine.squares) {
             for (int d = 0; numbered.number != 0 && d < kDigitCount; ++d) {
-                staleFlags = staleFlags || numbered.possible[d] != (d + 1 == numbered.number);
+                const int alone = d + 1 == numbered.number ? 1 : 0; // its number's flag only
+                staleFlags = staleFlags || numbered.possible[d] != alone;
             }
         }
         const bool signRuleMayDrop = faults > 0 || (staleFlags && engine.levelHasEdges);
