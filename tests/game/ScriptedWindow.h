@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <iterator>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -47,6 +49,15 @@ public:
     std::deque<std::optional<int>> numbers;
     // Replaces the next busy work, as if it had run and come to this end.
     std::function<void()> busyOutcome;
+    // Once seeded, the script is set aside and every question, name and
+    // number is answered at random, within what the real dialogs allow: any
+    // button or none, a number in the requester's range or a cancel, and
+    // names of every kind, some of which no file may take.
+    std::optional<std::mt19937> anyAnswer;
+    // A draw below `n` from that seed, for the random player's own moves too.
+    int Below(int n) {
+        return n <= 0 ? 0 : static_cast<int>((*anyAnswer)() % static_cast<uint32_t>(n));
+    }
 
     // ---- What the game did.
     std::vector<AskedQuestion> questions;
@@ -78,6 +89,9 @@ public:
             asked.buttons.emplace_back(button);
         }
         questions.push_back(asked);
+        if (anyAnswer) {
+            return Below(5) == 0 ? -1 : Below(static_cast<int>(asked.buttons.size()));
+        }
         if (answers.empty()) {
             ADD_FAILURE() << "an unexpected question: " << Narrow(asked.text);
             return -1;
@@ -95,6 +109,13 @@ public:
     bool AskNumber(const wchar_t* text, const wchar_t* caption, unsigned char* value,
                    unsigned char lowest, unsigned char highest) override {
         numberRequests.push_back({text, caption, *value, lowest, highest});
+        if (anyAnswer) {
+            if (Below(4) == 0) {
+                return false;
+            }
+            *value = static_cast<unsigned char>(lowest + Below(highest - lowest + 1));
+            return true;
+        }
         if (numbers.empty()) {
             ADD_FAILURE() << "an unexpected number requester";
             return false;
@@ -111,6 +132,25 @@ public:
         (void)text;
         proposedNames.emplace_back(name);
         nameCaptions.emplace_back(caption);
+        if (anyAnswer) {
+            static const wchar_t* const kNames[] = {
+                L"one",
+                L"Two",
+                L"one",
+                L"random",
+                L"",
+                L"  ",
+                L"a/b",
+                L"..",
+                L"name.lvl",
+                L"CON",
+                L"a very long name that goes on and on beyond what any list shows in one line"};
+            if (Below(6) == 0) {
+                return false;
+            }
+            Safe_wcsncpy(name, kNames[Below(static_cast<int>(std::size(kNames)))], size);
+            return true;
+        }
         if (names.empty()) {
             ADD_FAILURE() << "an unexpected name requester";
             return false;
