@@ -2,6 +2,7 @@
 // a file read back whole.
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,9 +15,7 @@ class TempFolder {
 public:
     TempFolder()
         : path(std::filesystem::temp_directory_path() /
-               ("nereku-" +
-                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-                std::to_string(std::random_device{}()))) {
+               ("nereku-" + TestName() + "-" + std::to_string(std::random_device{}()))) {
         std::filesystem::create_directories(path);
     }
     ~TempFolder() {
@@ -35,6 +34,15 @@ public:
     }
 
     const std::filesystem::path path;
+
+private:
+    // The running test's name as one folder name: a parameterized test's
+    // ("Name/0") would otherwise leave a parent folder behind.
+    static std::string TestName() {
+        std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        return name;
+    }
 };
 
 // Every byte of a file; none when it cannot be read.
