@@ -19,7 +19,8 @@
 // it pinned (taskset -c 0) all the same. The pool starts from the boards of
 // --from (lines as BoardLine writes them) and random boards; every minute and
 // at the end it is written to --out, slowest first, each line followed by
-// its time. Linux only (fork).
+// its time. Linux only (fork). It also prints how long the pool's fresh
+// random boards took, see SummarizeFresh.
 
 #include <algorithm>
 #include <chrono>
@@ -233,6 +234,27 @@ void WritePool(const std::vector<Scored>& pool, const std::string& path) {
     }
 }
 
+// How long the pool's fresh random boards took: what a player's boards take,
+// where the hunt finds the slowest few. (With --seconds 0 and a large
+// --pool, the tool does only this.)
+void SummarizeFresh(std::vector<Scored> fresh) {
+    if (fresh.empty()) {
+        return;
+    }
+    std::sort(fresh.begin(), fresh.end(),
+              [](const Scored& a, const Scored& b) { return a.ms < b.ms; });
+    const auto at = [&](double share) {
+        return fresh[static_cast<size_t>(share * (fresh.size() - 1))].ms;
+    };
+    const auto over =
+        std::count_if(fresh.begin(), fresh.end(), [](const Scored& s) { return s.ms > 100; });
+    std::printf(
+        "%zu fresh random boards: median %.2f ms, 99%% under %.1f ms, 99.9%% under %.1f ms, "
+        "slowest %.1f ms, %ld over 100 ms\n",
+        fresh.size(), at(0.5), at(0.99), at(0.999), fresh.back().ms, static_cast<long>(over));
+    std::fflush(stdout);
+}
+
 bool ParseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -288,6 +310,7 @@ int main(int argc, char** argv) {
             seeds.push_back(line);
         }
     }
+    const size_t given = seeds.size();
     while (seeds.size() < options.pool) {
         seeds.push_back(RandomBoard(rng));
     }
@@ -296,6 +319,7 @@ int main(int argc, char** argv) {
         pool.push_back({line, SolveInChild(line, options.capMs, 100).ms});
     }
     auto slowestFirst = [](const Scored& a, const Scored& b) { return a.ms > b.ms; };
+    SummarizeFresh(std::vector<Scored>(pool.begin() + static_cast<long>(given), pool.end()));
     std::sort(pool.begin(), pool.end(), slowestFirst);
     pool.resize(options.pool);
 
