@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fstream>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -423,6 +424,122 @@ TEST(SearchBoardRules, TheProbeFindsWhatThePlainSearchFinds) {
     }
     EXPECT_GT(found, 40);
     EXPECT_LT(found, 100);
+}
+
+// One probe asked question after question, as the search asks them: along a
+// path of placements that grows and shrinks, each time with digits taken
+// from one more square. What the solver and the interval rule keep from one
+// question for the next (levels, struck digits, learnt clauses, the last
+// solution) never changes an answer.
+TEST(SearchBoardRules, OneProbeAnswersAWalkOfQuestions) {
+    Rng rng(11);
+    constexpr size_t kCounted = 5;
+    int answers[2] = {0, 0};
+    for (int n = 0; n < 60 && !HasFailure(); ++n) {
+        TestEngine start;
+        const std::string grid = RandomSolvedGrid(rng);
+        SetGivens(start, grid, rng, 28 + rng.Below(25));
+        AddSigns(start, grid, rng, 40 + rng.Below(50), 0);
+        SearchBoard board;
+        LoadSearchBoard(start.squares, board);
+        const CheckedSigns checked(start.edgeMasks);
+        SignList bounds;
+        const bool circle = !ReadCheckedSigns(checked, bounds);
+        SatProbe probe(checked, bounds, circle, board);
+        // A square that is empty at the start and not yet on the path.
+        std::vector<Placement> path;
+        const auto freeSquare = [&] {
+            for (;;) {
+                const int i = rng.Below(kSquareCount);
+                const bool onPath = std::any_of(path.begin(), path.end(),
+                                                [i](const Placement& p) { return p.square == i; });
+                if (start.squares[i].number == 0 && !onPath) {
+                    return i;
+                }
+            }
+        };
+        // After a solution, the search mostly asks next about the same
+        // square without the digit that solution has there.
+        int square = -1;
+        unsigned excluded = 0;
+        int solvedDigit = 0;
+        for (int q = 0; q < 40 && !HasFailure(); ++q) {
+            if (solvedDigit != 0 && rng.Chance(60)) {
+                excluded |= DigitBit(solvedDigit);
+            } else {
+                while (!path.empty() && rng.Chance(35)) {
+                    path.pop_back();
+                }
+                for (int more = rng.Below(3); more > 0 && path.size() < 12; --more) {
+                    const int i = freeSquare();
+                    const int digit = rng.Chance(90) ? grid[i] - '0' : 1 + rng.Below(kDigitCount);
+                    if (board.candidates[i] & DigitBit(digit)) {
+                        path.push_back({static_cast<uint8_t>(i), static_cast<uint8_t>(digit)});
+                    }
+                }
+                square = freeSquare();
+                excluded = board.candidates[square] & static_cast<unsigned>(rng.Below(512));
+            }
+            TestEngine engine;
+            CopyBoard(start, engine);
+            for (const Placement& placed : path) {
+                SetSquareToDigit(engine.squares[placed.square], placed.digit);
+            }
+            // The board as the search holds it keeps the digits taken.
+            SearchBoard asked;
+            LoadSearchBoard(engine.squares, asked);
+            for (int d = 0; d < kDigitCount; ++d) {
+                engine.squares[square].possible[d] &=
+                    static_cast<unsigned char>(~excluded >> d & 1);
+            }
+            engine.solutions.DeleteRow(-1);
+            PlainSearch(engine, 255, static_cast<int>(kCounted) + 1);
+            std::set<SolvedNumbers> plain;
+            for (int row = 0; row < engine.solutions.GetRowCount(); ++row) {
+                Square solved[kSquareCount];
+                std::memcpy(solved, engine.solutions.GetValue(row, 0), kSquareImageSize);
+                SolvedNumbers numbers;
+                for (int i = 0; i < kSquareCount; ++i) {
+                    numbers[i] = solved[i].number;
+                }
+                plain.insert(numbers);
+            }
+            const bool plainFinds = !plain.empty();
+            const auto where = [&] {
+                return "board " + std::to_string(n) + ", question " + std::to_string(q) + "\n" +
+                       RenderBoard(engine);
+            };
+            const int length = static_cast<int>(path.size());
+            const int kind = rng.Below(10);
+            if (kind < 2) { // a count, which shuts out each solution it finds
+                std::vector<SolvedNumbers> found;
+                const bool all = probe.CountSolutions(path.data(), length, square, excluded,
+                                                      static_cast<int>(kCounted), -1, found);
+                const std::set<SolvedNumbers> counted(found.begin(), found.end());
+                EXPECT_EQ(counted.size(), found.size()) << where();
+                // All of them, or as many as asked for of more.
+                EXPECT_TRUE(all ? counted == plain
+                                : counted.size() == kCounted && plain.size() >= kCounted)
+                    << where();
+            } else if (kind < 4) { // the quick question: no only where there is none
+                EXPECT_TRUE(!plainFinds ||
+                            probe.MayHaveSolution(asked, path.data(), length, square, excluded))
+                    << where();
+            } else {
+                EXPECT_EQ(probe.HasSolution(asked, path.data(), length, square, excluded),
+                          plainFinds)
+                    << where();
+            }
+            solvedDigit = 0;
+            if (plainFinds) {
+                solvedDigit = (*plain.begin())[square];
+            }
+            ++answers[plainFinds ? 1 : 0];
+        }
+    }
+    // Both answers come often.
+    EXPECT_GT(answers[0], 400) << answers[1];
+    EXPECT_GT(answers[1], 400) << answers[0];
 }
 
 // ---- Whole searches.
