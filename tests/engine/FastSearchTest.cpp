@@ -17,6 +17,7 @@
 #include "TestBoards.h"
 #include "corvane/Numbers.h"
 #include "solver/BoardSearch.h"
+#include "solver/LineSearch.h"
 #include "solver/SatProbe.h"
 
 namespace {
@@ -71,6 +72,23 @@ void PlainSearch(CNerekuEngine& engine, unsigned char depth, int maxSolutions) {
             std::memcpy(engine.squares, backup, kSquareImageSize);
         }
     }
+}
+
+// The numbers of the plain search's first `limit` solutions.
+std::set<SolvedNumbers> PlainSolutions(TestEngine& engine, int limit) {
+    engine.solutions.DeleteRow(-1);
+    PlainSearch(engine, 255, limit);
+    std::set<SolvedNumbers> found;
+    for (int row = 0; row < engine.solutions.GetRowCount(); ++row) {
+        Square solved[kSquareCount];
+        std::memcpy(solved, engine.solutions.GetValue(row, 0), kSquareImageSize);
+        SolvedNumbers numbers;
+        for (int i = 0; i < kSquareCount; ++i) {
+            numbers[i] = solved[i].number;
+        }
+        found.insert(numbers);
+    }
+    return found;
 }
 
 // ---- Random boards. The draws use the generator's raw output only, so a
@@ -492,18 +510,8 @@ TEST(SearchBoardRules, OneProbeAnswersAWalkOfQuestions) {
                 engine.squares[square].possible[d] &=
                     static_cast<unsigned char>(~excluded >> d & 1);
             }
-            engine.solutions.DeleteRow(-1);
-            PlainSearch(engine, 255, static_cast<int>(kCounted) + 1);
-            std::set<SolvedNumbers> plain;
-            for (int row = 0; row < engine.solutions.GetRowCount(); ++row) {
-                Square solved[kSquareCount];
-                std::memcpy(solved, engine.solutions.GetValue(row, 0), kSquareImageSize);
-                SolvedNumbers numbers;
-                for (int i = 0; i < kSquareCount; ++i) {
-                    numbers[i] = solved[i].number;
-                }
-                plain.insert(numbers);
-            }
+            const std::set<SolvedNumbers> plain =
+                PlainSolutions(engine, static_cast<int>(kCounted) + 1);
             const bool plainFinds = !plain.empty();
             const auto where = [&] {
                 return "board " + std::to_string(n) + ", question " + std::to_string(q) + "\n" +
@@ -540,6 +548,54 @@ TEST(SearchBoardRules, OneProbeAnswersAWalkOfQuestions) {
     // Both answers come often.
     EXPECT_GT(answers[0], 400) << answers[1];
     EXPECT_GT(answers[1], 400) << answers[0];
+}
+
+// The count that the search leaves the rest of a node to on plain rules:
+// where it says it finished with fewer solutions than asked for, they are all
+// the rest holds; where its budget of boards ran out, it says so.
+TEST(SearchBoardRules, TheLinesCountFindsTheWholeRestOrSaysItGaveUp) {
+    Rng rng(7);
+    const SignList noSigns{};
+    const FreeOrderRules rules(nullptr, noSigns);
+    int whole = 0;
+    int gaveUp = 0;
+    for (int n = 0; n < 300 && !HasFailure(); ++n) {
+        TestEngine engine;
+        const std::string grid = RandomSolvedGrid(rng);
+        SetGivens(engine, grid, rng, 30 + rng.Below(25));
+        SearchBoard board;
+        LoadSearchBoard(engine.squares, board);
+        ASSERT_TRUE(rules.StrikeNumbers(board));
+        FreeWork work = rules.WholeBoard(board);
+        if (!rules.Propagate(board, work) || board.emptySquares == 0) {
+            continue;
+        }
+        int square = 0;
+        FindLowest(board, &square, 2);
+        // Some of its digits tried, not all.
+        const unsigned tried = board.candidates[square] & static_cast<unsigned>(rng.Below(512)) &
+                               ~DigitBit(LowestDigit(board.candidates[square]));
+        const int most = 1 + rng.Below(8);
+        std::vector<SolvedNumbers> found;
+        LineSearch count(rules);
+        const bool finished =
+            count.CountRest(board, square, tried, most, long{1} << rng.Below(13), found);
+        for (int d = 0; d < kDigitCount; ++d) {
+            engine.squares[square].possible[d] &= static_cast<unsigned char>(~tried >> d & 1);
+        }
+        const std::set<SolvedNumbers> plain = PlainSolutions(engine, most + 1);
+        const std::set<SolvedNumbers> counted(found.begin(), found.end());
+        EXPECT_LE(found.size(), static_cast<size_t>(most));
+        EXPECT_EQ(counted.size(), found.size()) << "a solution found twice";
+        if (finished && found.size() < static_cast<size_t>(most)) {
+            EXPECT_TRUE(counted == plain) << counted.size() << " of " << plain.size() << "\n"
+                                          << RenderBoard(engine);
+            ++whole;
+        }
+        gaveUp += finished ? 0 : 1;
+    }
+    EXPECT_GT(whole, 50) << gaveUp;
+    EXPECT_GT(gaveUp, 50) << whole;
 }
 
 // ---- Whole searches.
