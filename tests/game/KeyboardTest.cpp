@@ -262,18 +262,25 @@ TEST_F(Keyboard, UndoAndRedoInTheEditor) {
 }
 
 // The history is the board's as loaded: every new board forgets it. It
-// keeps at least a thousand steps.
+// keeps the last 4,096 steps; beyond them the oldest go first.
 TEST_F(Keyboard, TheHistoryIsTheLoadedBoards) {
     AddLevel(L"one", SolvedWithout({0, 40}));
     Choose(L"one");
     CursorTo(40);
-    for (int k = 0; k < 1200; ++k) {
+    const auto state = [&] { return Digits() + " " + Candidates(game.squares[40]); };
+    const std::string start = state();
+    const int steps = static_cast<int>(BoardHistory::kMostSteps) + 9;
+    std::string oldestKept;
+    for (int k = 0; k < steps; ++k) {
         Press(Digit(1 + k % 2, true));
+        if (k == 8) {
+            oldestKept = state();
+        }
     }
-    EXPECT_EQ(game.History().UndoSteps(), 1200u);
-    Press(Plain(GameKey::Undo), 1200);
-    EXPECT_EQ(Digits(), SolvedWithout({0, 40}));
-    EXPECT_EQ(Candidates(game.squares[40]), "1");
+    EXPECT_EQ(game.History().UndoSteps(), BoardHistory::kMostSteps);
+    Press(Plain(GameKey::Undo), steps);
+    EXPECT_EQ(state(), oldestKept);
+    EXPECT_NE(oldestKept, start) << "the steps forgotten changed the board";
 
     const std::vector<std::function<void()>> newBoards = {
         [&] { Choose(L"one"); },
