@@ -358,7 +358,7 @@ bool SatProbe::CountSolutions(const Placement* path, int length, int square, uns
     Assume(path, length, square, excluded);
     assumptions.push_back(own);
     std::vector<SatLit> shutOut;
-    long stopAt = -1; // once one is found
+    long stopAt = -1; // once one is found, unless the budget is none
     SatResult result = SatResult::Unknown;
     while (static_cast<int>(found.size()) < most) {
         const long budget = stopAt < 0 ? -1 : std::max(0L, stopAt - solver.Conflicts());
@@ -366,7 +366,7 @@ bool SatProbe::CountSolutions(const Placement* path, int length, int square, uns
         if (result != SatResult::Satisfiable) {
             break;
         }
-        if (found.empty()) {
+        if (found.empty() && conflictBudget >= 0) {
             stopAt = solver.Conflicts() + conflictBudget;
         }
         KeepModel();

@@ -103,7 +103,7 @@ public:
     // The solutions of that board, up to `most` of them, into `found`, in an
     // order of the solver's own: true where they are all of them (fewer than
     // `most`). Once it has found one, the count gives up after
-    // `conflictBudget` conflicts more: false.
+    // `conflictBudget` conflicts more (negative: never): false.
     bool CountSolutions(const Placement* path, int length, int square, unsigned excluded, int most,
                         long conflictBudget, std::vector<SolvedNumbers>& found);
 
