@@ -464,8 +464,8 @@ TEST(SearchBoardRules, OneProbeAnswersAWalkOfQuestions) {
         SignList bounds;
         const bool circle = !ReadCheckedSigns(checked, bounds);
         SatProbe probe(checked, bounds, circle, board);
-        // A square that is empty at the start and not yet on the path.
         std::vector<Placement> path;
+        // A square that is empty at the start and not yet on the path.
         const auto freeSquare = [&] {
             for (;;) {
                 const int i = rng.Below(kSquareCount);
