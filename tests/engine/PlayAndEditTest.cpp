@@ -44,6 +44,26 @@ TEST(PlayerInput, CandidatesAndNumbers) {
     EXPECT_EQ(written.number, 6);
 }
 
+// A square or a digit off the board is refused and changes nothing, however a
+// caller came by it.
+TEST(PlayerInput, SquaresAndDigitsOffTheBoardChangeNothing) {
+    CNerekuEngine engine;
+    const std::string before = BoardLine(engine);
+    for (const auto& [index, digit] : {std::pair{-1, 5}, {kSquareCount, 5}, {0, 0}, {0, 10}}) {
+        EXPECT_FALSE(engine.PlayerWriteOrErase(index, digit)) << index << " " << digit;
+        EXPECT_FALSE(engine.PlayerToggleCandidate(index, digit)) << index << " " << digit;
+        engine.EditorWriteOrErase(index, digit);
+        EXPECT_EQ(BoardLine(engine), before) << index << " " << digit;
+        EXPECT_EQ(Candidates(engine.squares[0]), "123456789");
+    }
+    for (const int owner : {-1, kSquareCount}) {
+        for (const SignDirectionIndex side : {kUp, kRight, kDown, kLeft}) {
+            EXPECT_FALSE(engine.EditorStepSign(owner, side)) << owner << " " << side;
+        }
+    }
+    EXPECT_EQ(BoardLine(engine), before);
+}
+
 TEST(EditorInput, NumbersIgnoreGivensAndRules) {
     CNerekuEngine engine;
     engine.EditorWriteOrErase(0, 3);
