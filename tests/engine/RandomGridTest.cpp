@@ -42,12 +42,17 @@ TEST(RandomGrid, RevealsTheCountFromOneSolution) {
     EXPECT_FALSE(CNerekuEngine().GenerateRandomGrid(82)) << "more than the board";
 }
 
+// A seed gives its level every time, and the level recorded for it: a seed
+// written down (nereku generate --seed) keeps its level from one version to
+// the next, as long as the draws keep their order.
 TEST(RandomGrid, SameSeedSameLevel) {
     CNerekuEngine first, second;
-    SeedRandomNumbers(42);
+    SeedRandomNumbers(7);
     ASSERT_TRUE(first.GenerateRandomGrid(30));
-    SeedRandomNumbers(42);
+    SeedRandomNumbers(7);
     ASSERT_TRUE(second.GenerateRandomGrid(30));
     EXPECT_EQ(std::memcmp(first.squares, second.squares, sizeof(first.squares)), 0);
     EXPECT_EQ(first.solutions.GetRowCount(), second.solutions.GetRowCount());
+    EXPECT_EQ(BoardLine(first).substr(0, kSquareCount),
+              ".6.8.9.75.7.....8...3..71..3.......869....51351..36....5...2..9..9...6.4.3.5....1");
 }
