@@ -236,6 +236,21 @@ TEST_F(HintTest, BrokenRuleNoSolutionAndSolved) {
     EXPECT_EQ(hint.text, L"The board is solved: there is nothing left to do.");
 }
 
+// Of the rules broken, the hint names the player's number: not two givens
+// alike, though their row comes first, and not the given the player's number
+// repeats, though that comes after it.
+TEST_F(HintTest, TheBrokenRuleNamedIsThePlayers) {
+    CNerekuEngine board;
+    for (const int given : {SquareIndex(0, 0), SquareIndex(0, 1), SquareIndex(8, 5)}) {
+        SetSquareToDigit(board.squares[given], given == SquareIndex(8, 5) ? 3 : 5);
+        board.squares[given].fixed = 1;
+    }
+    SetSquareToDigit(board.squares[SquareIndex(8, 0)], 3);
+    const Hint hint = HintFor(board);
+    EXPECT_EQ(hint.kind, Hint::RuleBroken);
+    EXPECT_EQ(hint.square, SquareIndex(8, 0));
+}
+
 // A player who follows the hints through each starter level: the first hint
 // is the grader's first step, every placement is the solution's digit, no
 // ruled-out candidate is, and every sentence names its square. (An
