@@ -127,12 +127,15 @@ TEST_F(Keyboard, KeysInPlay) {
     Press(Plain(GameKey::Erase)); // empty: nothing
     EXPECT_EQ(window.sounds.size(), 2u);
 
-    // A given: nothing changes, nothing is drawn, nothing sounds.
+    // A given: nothing changes, nothing is drawn, nothing sounds. Nor does
+    // Ctrl with an arrow, which in play has no sign to step.
     Press(Arrow(kRight));
     const int drawn = window.drawings;
-    for (const GameKey& key : {Digit(1), Plain(GameKey::Erase), Digit(1, true)}) {
+    for (const GameKey& key : {Digit(1), Plain(GameKey::Erase), Digit(1, true), Arrow(kRight, true),
+                               Arrow(kDown, true)}) {
         Press(key);
     }
+    EXPECT_EQ(game.CursorSquare(), 41);
     EXPECT_EQ(game.squares[41].number, 2);
     EXPECT_EQ(window.drawings, drawn);
     EXPECT_EQ(window.sounds.size(), 2u);
