@@ -38,9 +38,16 @@ TEST(GradeCommand, TechniquesDecideTheGrade) {
     PlaceSign(chained, {42, 43});
     std::string clash = kGrid;
     clash[0] = clash[1];
+    // A saved game of it, where the player struck out the digit the solution
+    // has in an empty square: notes are not the puzzle.
+    std::string noted = settled;
+    noted[NumberOffset(kRectangle[0]) + static_cast<size_t>(kGrid[kRectangle[0]] - '0')] = 0;
+    const std::string settledReport =
+        "grade: Easy\nsolutions: 1\ntechniques: naked single 4, settled sign 1\n"
+        "givens: 77\nsigns: 1\n";
     const std::map<std::string, std::string> expected = {
-        {settled, "grade: Easy\nsolutions: 1\ntechniques: naked single 4, settled sign 1\n"
-                  "givens: 77\nsigns: 1\n"},
+        {settled, settledReport},
+        {noted, settledReport},
         {chained, "grade: Medium\nsolutions: 1\ntechniques: naked single 4, sign chain 1\n"
                   "givens: 77\nsigns: 1\n"},
         {LevelImage(WithoutRectangle()), "grade: none\nsolutions: 2\ngivens: 77\nsigns: 0\n"},
