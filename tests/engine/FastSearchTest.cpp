@@ -342,6 +342,35 @@ TEST(SearchBoardRules, MatchTheMemberRulesOnRandomBoards) {
     }
 }
 
+// The free order is taken only where the two halves of every sign agree, so
+// that the sign rule reads exactly the signs the checks hold: a half lost,
+// or both halves the same way, is no mirror, from either side.
+TEST(SearchBoardRules, SignsAreMirroredOnlyWhereBothHalvesAgree) {
+    const auto mirrored = [](int a, EdgeMask aBits, int b, EdgeMask bBits) {
+        EdgeMask masks[kSquareCount] = {};
+        masks[a] = aBits;
+        masks[b] = bBits;
+        return SignsAreMirrored(masks);
+    };
+    const int left = SquareIndex(4, 3);
+    const int right = SquareIndex(4, 4);
+    const int above = SquareIndex(3, 4);
+    EXPECT_TRUE(mirrored(left, 0, right, 0));
+    EXPECT_TRUE(mirrored(left, kRightSmaller, right, kLeftGreater));
+    EXPECT_TRUE(mirrored(left, kRightGreater, right, kLeftSmaller));
+    EXPECT_TRUE(mirrored(above, kDownGreater, right, kUpSmaller));
+    for (const EdgeMask half : {kRightSmaller, kRightGreater}) {
+        EXPECT_FALSE(mirrored(left, half, right, 0)) << half;
+        EXPECT_FALSE(mirrored(left, half, right, kLeftSmaller | kLeftGreater)) << half;
+    }
+    EXPECT_FALSE(mirrored(left, 0, right, kLeftGreater));
+    EXPECT_FALSE(mirrored(above, 0, right, kUpGreater));
+    EXPECT_FALSE(mirrored(right, kDownGreater, SquareIndex(5, 4), 0));
+    EXPECT_FALSE(mirrored(left, kRightGreater, right, kLeftGreater));
+    EXPECT_FALSE(mirrored(left, kRightSmaller, right, kLeftSmaller));
+    EXPECT_FALSE(mirrored(above, kDownSmaller, right, kUpSmaller));
+}
+
 // A board outside the usual ranges breaks the grid's invariants, which every
 // file and every operation keeps: the search leaves it alone and stores
 // nothing.
