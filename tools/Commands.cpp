@@ -195,10 +195,10 @@ int MakeCommand(const CommandLine& line) {
     CNerekuEngine engine;
     MadeLevel made;
     if (!MakeLevel(engine, options, made)) {
-        Complain("no level " + std::string(options.gradeWanted ? "of grade " : "") +
-                 (options.gradeWanted ? GradeName(options.grade) : "") +
-                 " with one solution within these bounds after " + std::to_string(made.attempts) +
-                 " attempts");
+        const std::string ofGrade =
+            options.gradeWanted ? std::string("of grade ") + GradeName(options.grade) + " " : "";
+        Complain("no level " + ofGrade + "with one solution within these bounds after " +
+                 std::to_string(made.attempts) + " attempts");
         return kExitNoLevel;
     }
     if (made.timedOut > 0) {
