@@ -360,8 +360,8 @@ TEST(SearchBoardRules, SignsAreMirroredOnlyWhereBothHalvesAgree) {
     EXPECT_TRUE(mirrored(left, kRightGreater, right, kLeftSmaller));
     EXPECT_TRUE(mirrored(above, kDownGreater, right, kUpSmaller));
     for (const EdgeMask half : {kRightSmaller, kRightGreater}) {
-        EXPECT_FALSE(mirrored(left, half, right, 0)) << half;
-        EXPECT_FALSE(mirrored(left, half, right, kLeftSmaller | kLeftGreater)) << half;
+        EXPECT_FALSE(mirrored(left, half, right, 0)) << int{half};
+        EXPECT_FALSE(mirrored(left, half, right, kLeftSmaller | kLeftGreater)) << int{half};
     }
     EXPECT_FALSE(mirrored(left, 0, right, kLeftGreater));
     EXPECT_FALSE(mirrored(above, 0, right, kUpGreater));
