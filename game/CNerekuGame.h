@@ -109,6 +109,8 @@ public:
     // The keyboard cursor's square, or -1 while it is hidden.
     int CursorSquare() const { return cursorShown ? cursorSquare : -1; }
     const BoardHistory& History() const { return history; }
+    // The board as the history keeps it: numbers, candidates and signs.
+    BoardState Board() const;
     bool HasUnsavedChanges() const { return editChanged; }
     const wchar_t* GetLevelName() const { return levelName; }
 
@@ -139,8 +141,7 @@ private:
     // The square a click on the grid landed on: the cursor's square from now.
     void NoteClickedSquare(short x, short y);
 
-    // The board as the history keeps it, and back.
-    BoardState Board() const;
+    // Puts back a board the history kept.
     void SetBoard(const BoardState& board);
     // Records a change, when the board no longer stands as `before`; true
     // when it changed.

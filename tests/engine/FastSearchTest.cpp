@@ -79,16 +79,20 @@ std::set<SolvedNumbers> PlainSolutions(TestEngine& engine, int limit) {
     engine.solutions.DeleteRow(-1);
     PlainSearch(engine, 255, limit);
     std::set<SolvedNumbers> found;
-    for (int row = 0; row < engine.solutions.GetRowCount(); ++row) {
-        Square solved[kSquareCount];
-        std::memcpy(solved, engine.solutions.GetValue(row, 0), kSquareImageSize);
+    for (const std::string& digits : SolutionDigits(engine)) {
         SolvedNumbers numbers;
-        for (int i = 0; i < kSquareCount; ++i) {
-            numbers[i] = solved[i].number;
-        }
+        std::transform(digits.begin(), digits.end(), numbers.begin(),
+                       [](char digit) { return static_cast<uint8_t>(digit - '0'); });
         found.insert(numbers);
     }
     return found;
+}
+
+// Takes the digits `digits` (bit d - 1 for digit d) from a square's candidates.
+void TakeDigits(Square& square, unsigned digits) {
+    for (int d = 0; d < kDigitCount; ++d) {
+        square.possible[d] &= static_cast<unsigned char>(~digits >> d & 1);
+    }
 }
 
 // ---- Random boards. The draws use the generator's raw output only, so a
@@ -445,9 +449,7 @@ TEST(SearchBoardRules, TheProbeFindsWhatThePlainSearchFinds) {
             engine.squares[square].number == 0 && rng.Chance(30)
                 ? board.candidates[square] & static_cast<unsigned>(rng.Below(512))
                 : 0u;
-        for (int d = 0; d < kDigitCount; ++d) {
-            engine.squares[square].possible[d] &= static_cast<unsigned char>(~excluded >> d & 1);
-        }
+        TakeDigits(engine.squares[square], excluded);
         const CheckedSigns checked(engine.edgeMasks);
         SignList bounds;
         const bool circle = !ReadCheckedSigns(checked, bounds);
@@ -535,10 +537,7 @@ TEST(SearchBoardRules, OneProbeAnswersAWalkOfQuestions) {
             // The board as the search holds it keeps the digits taken.
             SearchBoard asked;
             LoadSearchBoard(engine.squares, asked);
-            for (int d = 0; d < kDigitCount; ++d) {
-                engine.squares[square].possible[d] &=
-                    static_cast<unsigned char>(~excluded >> d & 1);
-            }
+            TakeDigits(engine.squares[square], excluded);
             const std::set<SolvedNumbers> plain =
                 PlainSolutions(engine, static_cast<int>(kCounted) + 1);
             const bool plainFinds = !plain.empty();
@@ -609,9 +608,7 @@ TEST(SearchBoardRules, TheLinesCountFindsTheWholeRestOrSaysItGaveUp) {
         LineSearch count(rules);
         const bool finished =
             count.CountRest(board, square, tried, most, long{1} << rng.Below(13), found);
-        for (int d = 0; d < kDigitCount; ++d) {
-            engine.squares[square].possible[d] &= static_cast<unsigned char>(~tried >> d & 1);
-        }
+        TakeDigits(engine.squares[square], tried);
         const std::set<SolvedNumbers> plain = PlainSolutions(engine, most + 1);
         const std::set<SolvedNumbers> counted(found.begin(), found.end());
         EXPECT_LE(found.size(), static_cast<size_t>(most));

@@ -43,13 +43,6 @@ protected:
             }
         }
     }
-
-    BoardState Board() const {
-        BoardState board;
-        std::copy(std::begin(game.squares), std::end(game.squares), board.squares);
-        std::copy(std::begin(game.edgeMasks), std::end(game.edgeMasks), board.edgeMasks);
-        return board;
-    }
 };
 
 TEST_P(RandomPlay, AnythingAPlayerMayPress) {
@@ -97,19 +90,19 @@ TEST_P(RandomPlay, AnythingAPlayerMayPress) {
         } else {
             // Each change the history keeps alters the board, so an undo
             // that leaves it as it was found nothing to take back.
-            const BoardState before = Board();
+            const BoardState before = game.Board();
             const GameKey undo{GameKey::Undo, kUp, 0, true};
             const GameKey redo{GameKey::Redo, kUp, 0, true};
             int undone = 0;
             for (int k = 1 + window.Below(6); k > 0; --k) {
-                const BoardState last = Board();
+                const BoardState last = game.Board();
                 game.OnKey(undo);
-                undone += Board() == last ? 0 : 1;
+                undone += game.Board() == last ? 0 : 1;
             }
             for (int k = 0; k < undone; ++k) {
                 game.OnKey(redo);
             }
-            EXPECT_TRUE(Board() == before) << undone << " undone and done again, " << where;
+            EXPECT_TRUE(game.Board() == before) << undone << " undone and done again, " << where;
         }
         EXPECT_TRUE(FitsSearchBoard(game.squares)) << where;
         ExpectFilesRead(where);
