@@ -38,6 +38,17 @@
 // row, column and block) refute 1,650, and those had cost the solver 2,000
 // of their 100,000 conflicts. The search's own narrowing, given as more
 // assumptions, changes no conflict at all: propagation strikes all of it.
+//
+// Even all that a block or a digit decides alone would leave the slowest
+// boards slow. Given a rule, asked once UnitIntervals strikes nothing more,
+// that strikes each digit that no filling of its block with the signs holds,
+// or no placement of the digit over the whole grid (its reason cut down to
+// struck digits of the block, or of the digit, each of them needed), the solver
+// meets 16% fewer conflicts on the slow boards with the blocks, 27% with the
+// digits and 43% with both, and 39% with both on the twenty slowest turned
+// ones. Even at no cost, such a rule would leave 15 of those twenty over
+// 100 ms, the slowest near 180 ms. (Found by plain search, the fillings and
+// placements made the solver over a hundred times slower.)
 #include "solver/SatProbe.h"
 
 #include <algorithm>
