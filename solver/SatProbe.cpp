@@ -28,7 +28,7 @@
 // nearly as much themselves: the same time a conflict, and 10% more
 // conflicts.
 //
-// Nor does the solver lack what a block or a digit decides alone. Clauses
+// What a block or a digit decides alone does not pay either. Clauses
 // against each pair of digits that no filling of a block with its signs
 // allows: 2% fewer conflicts on the turned slow boards and 4% more on the
 // board that is slow in every turning, within the path's luck, and the
@@ -39,16 +39,15 @@
 // of their 100,000 conflicts. The search's own narrowing, given as more
 // assumptions, changes no conflict at all: propagation strikes all of it.
 //
-// Even all that a block or a digit decides alone would leave the slowest
-// boards slow. Given a rule, asked once UnitIntervals strikes nothing more,
-// that strikes each digit that no filling of its block with the signs holds,
-// or no placement of the digit over the whole grid (its reason cut down to
-// struck digits of the block, or of the digit, each of them needed), the solver
-// meets 16% fewer conflicts on the slow boards with the blocks, 27% with the
-// digits and 43% with both, and 39% with both on the twenty slowest turned
-// ones. Even at no cost, such a rule would leave 15 of those twenty over
-// 100 ms, the slowest near 180 ms. (Found by plain search, the fillings and
-// placements made the solver over a hundred times slower.)
+// Even the whole of it, for free, would leave the slowest boards slow. A
+// rule asked after UnitIntervals struck each digit that no filling of its
+// block with the signs holds, or no placement of the digit over the grid,
+// each strike with a reason cut down to the struck digits it needs. The
+// solver then met 16% fewer conflicts on the slow boards with the blocks,
+// 27% with the digits and 43% with both, and 39% with both on the twenty
+// slowest turned ones: at no cost, 15 of those twenty would still take over
+// 100 ms, the slowest near 180 ms. Found by plain search, the fillings and
+// placements made the solver over a hundred times slower.
 #include "solver/SatProbe.h"
 
 #include <algorithm>
