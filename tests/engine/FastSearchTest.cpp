@@ -88,13 +88,6 @@ std::set<SolvedNumbers> PlainSolutions(TestEngine& engine, int limit) {
     return found;
 }
 
-// Takes the digits `digits` (bit d - 1 for digit d) from a square's candidates.
-void TakeDigits(Square& square, unsigned digits) {
-    for (int d = 0; d < kDigitCount; ++d) {
-        square.possible[d] &= static_cast<unsigned char>(~digits >> d & 1);
-    }
-}
-
 // ---- Random boards. The draws use the generator's raw output only, so a
 // seed gives the same boards with every standard library.
 

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "BoardText.h"
+#include "TestBoards.h"
 #include "TranslateStrings.h"
 #include "Units.h"
 #include "solver/Hint.h"
@@ -298,9 +299,7 @@ TEST_F(HintTest, FollowingTheHintsSolvesEveryStarterLevel) {
             } else {
                 ASSERT_NE(hint.removed, 0u);
                 ASSERT_EQ(hint.removed & DigitBit(answer), 0u) << testing::PrintToString(hint.text);
-                for (int digit = 1; digit <= kDigitCount; ++digit) {
-                    square.possible[digit - 1] &= (hint.removed & DigitBit(digit)) == 0;
-                }
+                TakeDigits(square, hint.removed);
             }
         }
         EXPECT_TRUE(stepLimit == 1 || HintFor(board).kind == Hint::Solved);

@@ -69,6 +69,13 @@ inline void SetCandidates(Square& square, const std::string& digits) {
     }
 }
 
+// Takes the digits `digits` (bit d - 1 for digit d) from a square's candidates.
+inline void TakeDigits(Square& square, unsigned digits) {
+    for (int d = 0; d < kDigitCount; ++d) {
+        square.possible[d] &= static_cast<unsigned char>(~digits >> d & 1);
+    }
+}
+
 // Every stored solution as 81 digits, in order.
 inline std::vector<std::string> SolutionDigits(const CNerekuEngine& engine) {
     std::vector<std::string> result;
